@@ -1,0 +1,42 @@
+# Set-up, build, run and test on Debian. `make run` and `make test` install what is missing.
+
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+JOBS ?= $(shell nproc)
+SAMPLE ?= examples/sample-codes.txt
+
+# Debian packages the build, the tests and the program need.
+PACKAGES = cmake g++ make pkg-config qt6-base-dev fonts-liberation googletest libgtest-dev \
+           libbenchmark-dev
+
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMBERLO_WERROR=ON
+CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+.PHONY: all deps build build-asan run test test-unit test-asan clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh $(PACKAGES)
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+build-asan: deps
+	cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DTAMBERLO_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/tamberlo $(wildcard $(SAMPLE))
+
+test-unit: build
+	cd $(BUILD_DIR) && $(CTEST)
+
+test-asan: build-asan
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 $(CTEST)
+
+test: test-unit test-asan
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,0 +1,7 @@
+#include "StructureLayout.h"
+
+namespace Glycan {
+
+void DrawLinkageTexts(StructureLayout& /*layout*/) {}
+
+} // namespace Glycan
