@@ -37,10 +37,17 @@ void BuildStructure(Graphics* g, std::int32_t x, std::int32_t y, double scale)
 
     if (symbolSet == TextMode) {
         layout.s = (2.0 * scale) / 3.0;
-        g->PenWidth(Int32(userMag / 9.0));
     } else {
         layout.s = scale;
         userMag = scale;
+    }
+    // Without a surface there is nothing to draw; the state changes above still hold.
+    if (g == nullptr) {
+        return;
+    }
+    if (symbolSet == TextMode) {
+        // Text mode draws with the pen width of the last symbol-mode drawing.
+        g->PenWidth(Int32(userMag / 9.0));
     }
     layout.cx = Int32(x - 2.0 * layout.s);
     layout.cy = y;
