@@ -12,7 +12,7 @@ namespace fw {
 /// types may be registered under one name: the most recent registration is the one that
 /// counts (Registered, the Open dialog).
 class FileType {
-public:
+  public:
     FileType();
     ~FileType();
     FileType(const FileType&) = delete;
@@ -42,7 +42,7 @@ public:
     /// @brief The most recent registration under @p name; nullptr when there is none.
     static const FileType* Registered(const QString& name);
 
-private:
+  private:
     void withdraw();
 
     QString name_;

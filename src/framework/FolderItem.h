@@ -12,7 +12,7 @@ class TextInputStream;
 ///
 /// Items are handled as std::shared_ptr<FolderItem>; nullptr stands for no item.
 class FolderItem {
-public:
+  public:
     /// Takes an absolute, clean path; use FromPath for any other.
     explicit FolderItem(QString absolutePath);
 
@@ -35,7 +35,7 @@ public:
     /// @brief Why the last OpenAsTextFile failed; empty after a success.
     QString LastErrorString() const { return lastError_; }
 
-private:
+  private:
     QString path_;
     QString lastError_;
 };

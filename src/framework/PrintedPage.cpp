@@ -17,7 +17,7 @@ PrintedPage::PrintedPage(std::unique_ptr<QPrinter> printer) : printer_(std::move
 {
     if (!painter_.begin(printer_.get())) {
         const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
-                                                                   : printer_->outputFileName();
+                                                                    : printer_->outputFileName();
         throw std::runtime_error(("cannot start printing on " + target).toStdString());
     }
     const double scale = printer_->resolution() / unitsPerInch;

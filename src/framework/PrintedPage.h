@@ -16,7 +16,7 @@ namespace fw {
 /// window on a typical screen. The origin is the top-left corner of the printable area.
 /// The page is finished and sent when the object is destroyed.
 class PrintedPage {
-public:
+  public:
     /// Starts painting on @p printer; throws IOException when the printer cannot start.
     explicit PrintedPage(std::unique_ptr<QPrinter> printer);
     ~PrintedPage();
@@ -27,7 +27,7 @@ public:
     QPrinter& Printer() { return *printer_; }
     QPainter& Painter() { return painter_; }
 
-private:
+  private:
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     std::unique_ptr<QPainterGraphics> graphics_;

@@ -10,7 +10,7 @@ namespace fw {
 
 /// @brief A page set-up: paper, orientation and margins, edited in the page-setup dialog.
 class PrinterSetup {
-public:
+  public:
     PrinterSetup();
     ~PrinterSetup();
     PrinterSetup(const PrinterSetup&) = delete;
@@ -25,7 +25,7 @@ public:
 
     QPageLayout PageLayout() const;
 
-private:
+  private:
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 
@@ -56,9 +57,8 @@ std::size_t visibleCharacterLimit(const QPainter& painter, double x, double pixe
         return 0;
     }
     const double limit = std::ceil(room / (minAdvancePerSize * pixelSize)) + 1.0;
-    return limit >= static_cast<double>(maxVisibleCharacters)
-               ? maxVisibleCharacters
-               : static_cast<std::size_t>(limit);
+    return limit >= static_cast<double>(maxVisibleCharacters) ? maxVisibleCharacters
+                                                              : static_cast<std::size_t>(limit);
 }
 
 /// At most @p maxChars characters from the start of a UTF-8 text, decoded.
@@ -112,8 +112,7 @@ int QPainterGraphics::lineWidth() const { return std::clamp(penWidth_, 1, maxLin
 
 double QPainterGraphics::lineOffset() const { return lineWidth() % 2 == 1 ? 0.5 : 0.0; }
 
-void QPainterGraphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                                std::int32_t y2)
+void QPainterGraphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
     if (!painter_.isActive()) {
         return;
@@ -188,18 +187,27 @@ void QPainterGraphics::DrawObject(const Shape& shape, std::int32_t x, std::int32
         const double halfHeight = snappedHalf(height, edgesOnCentres);
         box = QRectF(-halfWidth, -halfHeight, 2.0 * halfWidth, 2.0 * halfHeight);
     }
-    if (hasBorder) {
-        QColor border = toQColor(shape.BorderColor);
-        border.setAlphaF(static_cast<float>(std::min(shape.Border, 100.0) / 100.0));
-        painter_.setPen(QPen(border, borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    } else {
-        painter_.setPen(Qt::NoPen);
-    }
+    QColor border = toQColor(shape.BorderColor);
+    border.setAlphaF(static_cast<float>(std::min(shape.Border, 100.0) / 100.0));
+    painter_.setPen(Qt::NoPen);
     painter_.setBrush(toQColor(shape.FillColor));
     if (shape.kind == ShapeKind::Oval) {
+        if (hasBorder) {
+            painter_.setPen(QPen(border, borderWidth));
+        }
         painter_.drawEllipse(box);
     } else {
         painter_.drawRect(box);
+        if (hasBorder) {
+            // The border as a filled frame: a stroked rectangle leaves its first corner
+            // partly uncovered under antialiasing.
+            const double half = borderWidth / 2.0;
+            QPainterPath frame;
+            frame.setFillRule(Qt::OddEvenFill);
+            frame.addRect(box.adjusted(-half, -half, half, half));
+            frame.addRect(box.adjusted(half, half, -half, -half));
+            painter_.fillPath(frame, border);
+        }
     }
     painter_.restore();
 }
@@ -270,8 +278,8 @@ QFont QPainterGraphics::Font()
             // A point size on the device's own resolution gives exactly pixelSize_ units,
             // fractions included (QFont::setPixelSize takes whole pixels only).
             const QPaintDevice* device = painter_.device();
-            const int dpi = device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY()
-                                                                          : 72;
+            const int dpi =
+                device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 72;
             font.setPointSizeF(pixelSize_ * 72.0 / dpi);
         }
         font.setBold(bold_);

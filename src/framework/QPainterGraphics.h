@@ -44,7 +44,7 @@ namespace fw {
 /// The surface saves the painter's state when it is made and restores it when destroyed.
 /// Nothing is drawn, and text measures 0, while the painter is not active.
 class QPainterGraphics : public Graphics {
-public:
+  public:
     explicit QPainterGraphics(QPainter& painter);
     ~QPainterGraphics() override;
     QPainterGraphics(const QPainterGraphics&) = delete;
@@ -54,8 +54,7 @@ public:
     void PenWidth(std::int32_t width) override;
 
     void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
-    void DrawRect(std::int32_t x, std::int32_t y, std::int32_t width,
-                  std::int32_t height) override;
+    void DrawRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) override;
     void FillPolygon(const std::vector<std::int32_t>& points) override;
     void DrawPolygon(const std::vector<std::int32_t>& points) override;
     void DrawObject(const Shape& shape, std::int32_t x, std::int32_t y) override;
@@ -73,7 +72,7 @@ public:
     /// @brief The font later text is drawn in, resolved for the painter's device.
     QFont Font();
 
-private:
+  private:
     /// Width in units of later lines and outlines: at least 1.
     int lineWidth() const;
     /// Shift that puts lines of the current width on pixel centres.

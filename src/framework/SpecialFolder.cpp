@@ -8,8 +8,8 @@ namespace fw::SpecialFolder {
 
 std::shared_ptr<FolderItem> Preferences()
 {
-    auto folder =
-        FolderItem::FromPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    auto folder = FolderItem::FromPath(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     if (folder == nullptr || !folder->IsFolder()) {
         return nullptr;
     }

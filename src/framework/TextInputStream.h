@@ -20,7 +20,7 @@ namespace fw {
 /// A read error ends the stream: Eof becomes true and ErrorString says what happened.
 /// The end of a file is named Eof because <cstdio> defines EOF as a macro.
 class TextInputStream {
-public:
+  public:
     /// Takes an open, readable device.
     explicit TextInputStream(std::unique_ptr<QIODevice> device);
     ~TextInputStream();
@@ -38,7 +38,7 @@ public:
     /// @brief What went wrong while reading; empty when nothing did.
     QString ErrorString() const { return error_; }
 
-private:
+  private:
     /// Appends the next block to the buffer; false when the device has no more.
     bool fill();
 

@@ -1,0 +1,121 @@
+#include "DialogSeam.h"
+#include "FrameworkTestSupport.h"
+#include "OpenPrinterDialog.h"
+#include "PrintedPage.h"
+#include "PrinterSetup.h"
+#include <stdexcept>
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PrintingTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { EnsureApplication(); }
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void TearDown() override { fw::DialogSeam::reset(); }
+
+    /// Answers the print dialog by printing to a PDF file.
+    void PrintToPdf(const QString& path)
+    {
+        fw::DialogSeam::print = [path](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+    }
+
+    static QByteArray Contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    /// Width and height of the first page box of a PDF, in points.
+    static QSizeF MediaBox(const QByteArray& pdf)
+    {
+        const QRegularExpression box(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])");
+        const auto match = box.match(QString::fromLatin1(pdf));
+        return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                                : QSizeF();
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(PrintingTest, PrintsAPageToPdfWithoutASetUp)
+{
+    const QString path = dir_.filePath("page.pdf");
+    PrintToPdf(path);
+    {
+        const auto page = fw::OpenPrinterDialog(nullptr);
+        ASSERT_NE(page, nullptr);
+        // One unit of the page is 1/96 inch.
+        EXPECT_DOUBLE_EQ(page->Painter().worldTransform().m11(),
+                         page->Printer().resolution() / 96.0);
+        Graphics& g = page->Surface();
+        g.ForeColor(RGB(255, 0, 0));
+        g.PenWidth(2);
+        g.DrawRect(0, 0, 96, 96);
+        g.TextSize(12.0f);
+        g.DrawString("3100202", 10, 50);
+    }
+    const QByteArray pdf = Contents(path);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    const QSizeF box = MediaBox(pdf);
+    EXPECT_LT(box.width(), box.height());
+}
+
+TEST_F(PrintingTest, TheSetUpsOrientationReachesThePage)
+{
+    auto setup = std::make_shared<fw::PrinterSetup>();
+    setup->SetLandscape(true);
+    EXPECT_TRUE(setup->Landscape());
+    const QString path = dir_.filePath("landscape.pdf");
+    PrintToPdf(path);
+    fw::OpenPrinterDialog(setup).reset();
+    const QSizeF box = MediaBox(Contents(path));
+    EXPECT_GT(box.width(), box.height());
+}
+
+TEST_F(PrintingTest, CancelledDialogsGiveNothingAndChangeNothing)
+{
+    const QString path = dir_.filePath("never.pdf");
+    fw::DialogSeam::print = [path](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return false;
+    };
+    EXPECT_EQ(fw::OpenPrinterDialog(nullptr), nullptr);
+    EXPECT_FALSE(QFile::exists(path));
+
+    fw::PrinterSetup setup;
+    setup.SetLandscape(true);
+    fw::DialogSeam::pageSetup = [](QPrinter& printer) {
+        printer.setPageOrientation(QPageLayout::Portrait);
+        return false;
+    };
+    EXPECT_FALSE(setup.PageSetupDialog());
+    EXPECT_TRUE(setup.Landscape());
+
+    fw::DialogSeam::pageSetup = [](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        printer.setPageOrientation(QPageLayout::Portrait);
+        return true;
+    };
+    EXPECT_TRUE(setup.PageSetupDialog());
+    EXPECT_FALSE(setup.Landscape());
+}
+
+TEST_F(PrintingTest, AnUnwritableOutputIsAnIOException)
+{
+    PrintToPdf(dir_.filePath("no/such/folder/page.pdf"));
+    EXPECT_THROW(fw::OpenPrinterDialog(nullptr), std::runtime_error);
+}
+
+} // namespace
