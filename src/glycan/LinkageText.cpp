@@ -23,7 +23,7 @@ const std::string twoMannoses = "Manα1-2Manα1";
 /// height of the font set up for this drawing. Each move converts to whole pixels, so a
 /// move back may land a pixel off where it started; later blocks start from that point.
 class LinkageWriter {
-public:
+  public:
     LinkageWriter(Graphics& g, double s, std::int32_t x, std::int32_t y)
         : cx(x), cy(y), g_(g), s_(s), th_(g.TextHeight())
     {
@@ -87,8 +87,7 @@ public:
     {
         const double l = width(label);
         text(label, Int32(cx - l), Int32(cy + th_ / 2.0));
-        line(Int32(cx - l), Int32(cy + th_ / 2.0), Int32(cx - l - s_),
-             Int32(cy + th_ / 2.0 + s_));
+        line(Int32(cx - l), Int32(cy + th_ / 2.0), Int32(cx - l - s_), Int32(cy + th_ / 2.0 + s_));
         text(t, Int32(cx - l - s_ - width(t)), textLine);
     }
     /// The text line of an antenna hung below the upper arm.
@@ -105,7 +104,7 @@ public:
     std::int32_t cx;
     std::int32_t cy;
 
-private:
+  private:
     Graphics& g_;
     double s_;
     std::int32_t th_;

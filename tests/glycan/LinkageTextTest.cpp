@@ -43,7 +43,7 @@ std::string trace(const std::string& code, double scale = 15.0)
 }
 
 class LinkageText : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Glycan::InitializeState(); }
     void TearDown() override { Glycan::InitializeState(); }
 };
@@ -66,8 +66,10 @@ TEST_F(LinkageText, CoreFucoseAndBisect)
 {
     // The fucose hangs 26.25 left of 379, at 352; the core then ends at Int32(352 + 26.25).
     EXPECT_EQ(trace("3100000", 15.75),
-              font + "TextSize 10.5; DrawString 325 168 Fucα1; DrawLine 348 174 348 170; "
-                     "DrawString 346 187 6; DrawString 225 200 " + core +
+              font +
+                  "TextSize 10.5; DrawString 325 168 Fucα1; DrawLine 348 174 348 170; "
+                  "DrawString 346 187 6; DrawString 225 200 " +
+                  core +
                   "; DrawString 225 187 6; DrawString 225 213 3; DrawLine 225 179 204 158; "
                   "DrawString 177 158 Manα1; DrawLine 225 213 204 234; DrawString 177 239 Manα1");
     std::string bisect = plain;
@@ -123,12 +125,12 @@ INSTANTIATE_TEST_SUITE_P(
                         "DrawString 55 217 NeuAcα2-3Galβ1-4GlcNAcβ1; DrawString 185 245 2; "
                         "DrawLine 185 245 175 255; DrawString 100 260 Galβ1-4GlcNAcβ1"},
         Case{"3007200", twoHung + "DrawString 100 183 Galβ1-4GlcNAcβ1"},
-        Case{"4001200", "DrawString 185 161 2; DrawString 105 161 Galβ1-4GlcNAcβ1-; " +
-                            sixHung + "DrawString 150 139 Manα1"},
-        Case{"5000000", sixHung + "DrawString 150 139 Manα1; " + twoHung +
-                            "DrawString 150 183 Manα1"},
-        Case{"6001122", sixHung + "DrawString 150 139 Manα1; " + twoHung +
-                            "DrawString 115 183 Manα1-2Manα1"},
+        Case{"4001200", "DrawString 185 161 2; DrawString 105 161 Galβ1-4GlcNAcβ1-; " + sixHung +
+                            "DrawString 150 139 Manα1"},
+        Case{"5000000",
+             sixHung + "DrawString 150 139 Manα1; " + twoHung + "DrawString 150 183 Manα1"},
+        Case{"6001122",
+             sixHung + "DrawString 150 139 Manα1; " + twoHung + "DrawString 115 183 Manα1-2Manα1"},
         Case{"7000000", sixHung + "DrawString 150 139 Manα1; " + twoHung +
                             "DrawString 115 183 Manα1-2Manα1" + lowerTwo},
         Case{"8000000", sixHung + "DrawString 115 139 Manα1-2Manα1; " + twoHung +
