@@ -13,7 +13,7 @@ namespace {
 
 /// Sample structures in the three symbol sets, one set per column, sized to the window.
 class SampleWindow : public QWidget {
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         static const std::array<std::string, 7> codes{"3100202", "3011111", "3000333", "4000200",
