@@ -15,45 +15,35 @@ namespace {
 
 class FolderItemTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-
-    std::shared_ptr<fw::FolderItem> Folder() const { return fw::FolderItem::FromPath(dir_.path()); }
-
-    std::shared_ptr<fw::FolderItem> Write(const QString& name, const QByteArray& bytes) const
+    /// The item @p name in the test's folder, written with @p bytes unless they are null.
+    std::shared_ptr<fw::FolderItem> Item(const QString& name, const QByteArray& bytes = {}) const
     {
-        QFile file(dir_.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return Folder()->Child(name);
+        if (!bytes.isNull()) {
+            QFile file(dir_.filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        return fw::FolderItem::FromPath(dir_.path())->Child(name);
     }
 
     QTemporaryDir dir_;
 };
 
-TEST_F(FolderItemTest, ChildNamesAnItemThatMayNotExist)
+TEST_F(FolderItemTest, ChildNamesAFileThatOpensAsText)
 {
-    const auto folder = Folder();
-    ASSERT_NE(folder, nullptr);
-    EXPECT_TRUE(folder->Exists());
+    const auto folder = fw::FolderItem::FromPath(dir_.path() + "/x/..");
+    EXPECT_EQ(folder->Path(), dir_.path());
     EXPECT_TRUE(folder->IsFolder());
-    const auto child = folder->Child("Wendrix.plist");
-    ASSERT_NE(child, nullptr);
-    EXPECT_FALSE(child->Exists());
-    EXPECT_EQ(child->Name(), "Wendrix.plist");
-    EXPECT_EQ(child->Path(), QDir(dir_.path()).filePath("Wendrix.plist"));
     for (const char* bad : {"", ".", "..", "a/b"}) {
         EXPECT_EQ(folder->Child(bad), nullptr) << bad;
     }
-    EXPECT_EQ(fw::FolderItem::FromPath(""), nullptr);
-    EXPECT_EQ(fw::FolderItem::FromPath(dir_.path() + "/x/../codes.txt")->Name(), "codes.txt");
-}
+    EXPECT_FALSE(Item("Wendrix.plist")->Exists());
 
-TEST_F(FolderItemTest, OpensAReadableFile)
-{
-    const auto file = Write("codes.txt", "3100202\n3011111\n");
+    const auto file = Item("codes.txt", "3100202\n3011111\n");
+    EXPECT_TRUE(file->Exists());
+    EXPECT_EQ(file->Name(), "codes.txt");
     const auto stream = file->OpenAsTextFile();
     ASSERT_NE(stream, nullptr);
-    EXPECT_TRUE(file->LastErrorString().isEmpty());
     EXPECT_EQ(stream->ReadLine(), "3100202");
     EXPECT_EQ(stream->ReadLine(), "3011111");
     EXPECT_TRUE(stream->Eof());
@@ -61,18 +51,17 @@ TEST_F(FolderItemTest, OpensAReadableFile)
 
 TEST_F(FolderItemTest, SaysWhyAFileCannotBeOpened)
 {
-    const auto missing = Folder()->Child("missing.txt");
+    const auto missing = Item("missing.txt");
     EXPECT_EQ(missing->OpenAsTextFile(), nullptr);
     EXPECT_EQ(missing->LastErrorString(), "No such file or directory");
 
-    const auto folder = Folder();
+    const auto folder = fw::FolderItem::FromPath(dir_.path());
     EXPECT_EQ(folder->OpenAsTextFile(), nullptr);
     EXPECT_EQ(folder->LastErrorString(), "Is a directory");
 
     // Opening a pipe would wait for a writer for ever; it is refused at once.
-    const QString fifoPath = dir_.filePath("pipe");
-    ASSERT_EQ(mkfifo(fifoPath.toLocal8Bit().constData(), 0600), 0);
-    const auto fifo = Folder()->Child("pipe");
+    ASSERT_EQ(mkfifo(dir_.filePath("pipe").toLocal8Bit().constData(), 0600), 0);
+    const auto fifo = Item("pipe");
     EXPECT_EQ(fifo->OpenAsTextFile(), nullptr);
     EXPECT_EQ(fifo->LastErrorString(), "Not a regular file");
 }
@@ -80,12 +69,12 @@ TEST_F(FolderItemTest, SaysWhyAFileCannotBeOpened)
 TEST_F(FolderItemTest, SaysWhenReadingIsNotPermitted)
 {
     if (geteuid() == 0) {
-        GTEST_SKIP() << "root may read any file";
+        GTEST_SKIP() << "root may read any file; run as another user to check this";
     }
-    const auto file = Write("secret.txt", "3100202\n");
-    ASSERT_TRUE(QFile::setPermissions(file->Path(), QFileDevice::WriteOwner));
-    EXPECT_EQ(file->OpenAsTextFile(), nullptr);
-    EXPECT_EQ(file->LastErrorString(), "Permission denied");
+    const auto secret = Item("secret.txt", "3100202\n");
+    ASSERT_TRUE(QFile::setPermissions(secret->Path(), QFileDevice::WriteOwner));
+    EXPECT_EQ(secret->OpenAsTextFile(), nullptr);
+    EXPECT_EQ(secret->LastErrorString(), "Permission denied");
 }
 
 TEST(SpecialFolder, PreferencesFollowsXdgConfigHome)
