@@ -1,0 +1,60 @@
+#include "LibraryReader.h"
+
+#include "CodeList.h"
+#include "FileError.h"
+#include "WhiteSpace.h"
+
+#include "FolderItem.h"
+#include "RegEx.h"
+#include "TextInputStream.h"
+#include "Yield.h"
+
+using namespace Qt::StringLiterals;
+
+namespace codes {
+
+namespace {
+
+const QString elementPattern = u"string"_s;
+const QString elementCodePattern = u">([0-9 ]+)<"_s;
+
+} // namespace
+
+LibraryLoad ReadLibrary(fw::FolderItem& prefsFolder)
+{
+    LibraryLoad load;
+    RegEx regEx;
+    const std::shared_ptr<fw::FolderItem> file = prefsFolder.Child(LibraryFileName);
+    if (file == nullptr || !file->Exists()) {
+        return load;
+    }
+    load.exists = true;
+    const std::shared_ptr<fw::TextInputStream> stream = file->OpenAsTextFile();
+    if (stream == nullptr) {
+        load.error = FileErrorMessage(*file, file->LastErrorString());
+        return load;
+    }
+    do {
+        const QString line = stream->ReadLine();
+        regEx.SearchPattern(elementPattern);
+        if (regEx.Search(line) != nullptr) {
+            regEx.SearchPattern(elementCodePattern);
+            // A line naming "string" without a run of digits and blanks (an empty element,
+            // letters, a key) holds no code and is skipped.
+            if (const auto match = regEx.Search(line)) {
+                AppendCode(load.codes, load.leftOut,
+                           RemoveWhiteSpace(regEx, match->SubExpressionString(1)));
+            }
+        }
+        fw::YieldToFramework();
+    } while (!stream->Eof());
+
+    if (stream->HasError()) {
+        load.codes.clear();
+        load.leftOut = 0;
+        load.error = FileErrorMessage(*file, stream->ErrorString());
+    }
+    return load;
+}
+
+} // namespace codes

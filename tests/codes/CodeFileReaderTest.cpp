@@ -1,0 +1,279 @@
+#include "CodesTestSupport.h"
+
+#include "CodeFileReader.h"
+#include "CodeList.h"
+
+#include <QRegularExpression>
+
+#include <chrono>
+#include <random>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using codes::ReadCodeFile;
+
+namespace {
+
+const QRegularExpression codeStart(u"^[3-9][01][01][0-6][0-6][0-6][0-6]"_s);
+const QRegularExpression whiteSpace(u"\\s"_s, QRegularExpression::UseUnicodePropertiesOption);
+
+/// The bytes of a literal that may hold NUL, without the terminating one.
+template <std::size_t N> QByteArray Bytes(const char (&text)[N])
+{
+    return QByteArray(text, static_cast<qsizetype>(N - 1));
+}
+
+struct CodeFileRow {
+    std::string name;
+    /// A committed fixture, or empty for `bytes` written to a temporary file.
+    QString fixture;
+    QByteArray bytes;
+    QStringList codes;
+};
+
+class CodeFileRows : public CodesTestWithParam<CodeFileRow> {};
+
+TEST_P(CodeFileRows, ReadsTheAcceptedCodes)
+{
+    const CodeFileRow& row = GetParam();
+    fw::FolderItem file(row.fixture.isEmpty() ? TempPath(u"codes.txt"_s) : DataPath(row.fixture));
+    if (row.fixture.isEmpty()) {
+        WriteBytes(file.Path(), row.bytes);
+    }
+    const codes::CodeFileLoad load = ReadCodeFile(file);
+    EXPECT_EQ(load.error, QString());
+    EXPECT_EQ(load.codes, row.codes);
+    EXPECT_EQ(load.leftOut, 0);
+    EXPECT_EQ(load.fileName, file.Name());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, CodeFileRows,
+    ::testing::Values(
+        // The end is tested after a line: an empty file is one empty code.
+        CodeFileRow{"EmptyFile", {}, "", {u""_s}},
+        CodeFileRow{"WhiteSpaceOnly", {}, " \t \n", {u""_s}},
+        CodeFileRow{"TrailingEmptyLine", {}, "3100202\n\n", {u"3100202"_s, u""_s}},
+        CodeFileRow{"LastLineWithoutEnd", {}, "3100202\n4110000", {u"3100202"_s, u"4110000"_s}},
+        CodeFileRow{"CrLf", {}, "3100202\r\n4110000\r\n", {u"3100202"_s, u"4110000"_s}},
+        CodeFileRow{"Cr", {}, "3100202\r4110000\r", {u"3100202"_s, u"4110000"_s}},
+        CodeFileRow{"MixedLineEnds",
+                    {},
+                    "3100202\r\n4110000\r5000000\n6000000",
+                    {u"3100202"_s, u"4110000"_s, u"5000000"_s, u"6000000"_s}},
+        // Blanks, tabs, skipped lines, a code followed by more text kept whole.
+        CodeFileRow{"MixedFixture",
+                    u"codes-mixed.txt"_s,
+                    {},
+                    {u"3100202"_s, u"3100202"_s, u"4110000"_s, u""_s, u"3100202999comment"_s,
+                     u"31002029"_s, u"5000000x"_s}},
+        CodeFileRow{"ByteOrderMark", u"codes-bom.txt"_s, {}, {u"3100202"_s, u"4110000"_s}},
+        // Latin-1 letters are invalid UTF-8 and read as U+FFFD.
+        CodeFileRow{"Latin1Fixture",
+                    u"codes-latin1.txt"_s,
+                    {},
+                    {u"3100202caf\uFFFD"_s, u"5000000\uFFFD"_s}},
+        CodeFileRow{"InvalidUtf8",
+                    {},
+                    "31\xff"
+                    "00202\n3100202\xfe\n",
+                    {u"3100202\uFFFD"_s}},
+        // Tab, UTF-8 no-break space and em space are white space; a Latin-1 0xA0 is not.
+        CodeFileRow{"TabsAndNoBreakSpaces",
+                    {},
+                    "3\t1\xC2\xA0"
+                    "0 0\t2\xE2\x80\x83"
+                    "02\n3\xA0"
+                    "100202\n",
+                    {u"3100202"_s}},
+        // NUL is not white space: it ends the code inside the first seven characters, and
+        // is kept after them.
+        CodeFileRow{"NulBytes",
+                    {},
+                    Bytes("3100\0"
+                          "202\n3100202\0x\n\0\n"),
+                    {u"3100202\0x"_s}},
+        CodeFileRow{
+            "BinaryBytes",
+            {},
+            Bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n3 1 0 0 2 0 2\n\xff\xd8\xff\xe0\0\x10JFIF\0"),
+            {u"3100202"_s}}),
+    RowName());
+
+/// Writes `lines` lines made by `line(i)`, each ended by LF.
+template <class LineFn> void WriteLines(const QString& path, qsizetype lines, LineFn line)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < lines; ++i) {
+        bytes += line(i);
+        bytes += '\n';
+    }
+    WriteBytes(path, bytes);
+}
+
+struct CapacityRow {
+    std::string name;
+    qsizetype accepted;
+};
+
+class CodeFileCapacity : public CodesTestWithParam<CapacityRow> {};
+
+// Rejected lines between the codes do not count towards the capacity.
+TEST_P(CodeFileCapacity, KeepsTheFirstCodesAndCountsTheRest)
+{
+    const qsizetype accepted = GetParam().accepted;
+    fw::FolderItem file(TempPath(u"many.txt"_s));
+    WriteLines(file.Path(), 2 * accepted, [](qsizetype i) {
+        return i % 2 == 0 ? "3 100000" + QByteArray::number(i / 2) : QByteArray("2100000");
+    });
+    const codes::CodeFileLoad load = ReadCodeFile(file);
+    ASSERT_EQ(load.error, QString());
+    ASSERT_EQ(load.codes.size(), codes::CodeListCapacity);
+    EXPECT_EQ(load.codes.front(), u"31000000"_s);
+    EXPECT_EQ(load.codes.back(), u"310000010000"_s);
+    EXPECT_EQ(load.leftOut, accepted - codes::CodeListCapacity);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, CodeFileCapacity,
+                         ::testing::Values(CapacityRow{"Exactly10001", 10001},
+                                           CapacityRow{"OneTooMany", 10002},
+                                           CapacityRow{"ManyTooMany", 12345}),
+                         RowName());
+
+using CodeFileLarge = CodesTest;
+
+TEST_F(CodeFileLarge, MillionLines)
+{
+    fw::FolderItem file(TempPath(u"million.txt"_s));
+    // Four kinds of line in turn: a code with blanks, a code, a rejected line, an empty line.
+    WriteLines(file.Path(), 1'000'000, [](qsizetype i) {
+        static const QByteArray kinds[] = {"4 1 1 0 0 0 0", "3100202", "3700000", ""};
+        return kinds[i % 4];
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const codes::CodeFileLoad load = ReadCodeFile(file);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(load.error, QString());
+    ASSERT_EQ(load.codes.size(), codes::CodeListCapacity);
+    EXPECT_EQ(load.codes.mid(0, 4), (QStringList{u"4110000"_s, u"3100202"_s, u""_s, u"4110000"_s}));
+    EXPECT_EQ(load.leftOut, 750'000 - codes::CodeListCapacity);
+    EXPECT_LT(elapsed, std::chrono::seconds(120));
+}
+
+TEST_F(CodeFileLarge, HundredMegabyteLine)
+{
+    fw::FolderItem file(TempPath(u"long.txt"_s));
+    constexpr qsizetype size = 100 * 1024 * 1024;
+    QByteArray line("3 1 0 0 2 0 2");
+    line.reserve(size + 1);
+    while (line.size() < size) {
+        line += line.size() % 1000 == 0 ? ' ' : '5';
+    }
+    const qsizetype blanks = line.count(' ');
+    WriteBytes(file.Path(), line);
+    line.clear();
+
+    const auto start = std::chrono::steady_clock::now();
+    const codes::CodeFileLoad load = ReadCodeFile(file);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(load.error, QString());
+    ASSERT_EQ(load.codes.size(), 1);
+    EXPECT_EQ(load.codes.front().size(), size - blanks);
+    EXPECT_TRUE(load.codes.front().startsWith(u"3100202555"_s));
+    EXPECT_LT(elapsed, std::chrono::seconds(120));
+}
+
+// Random bytes, weighted towards line ends, digits, white space, NUL and non-ASCII: every
+// code that comes back is empty or starts with a code, and holds no white space.
+TEST_F(CodeFileLarge, RandomBytesGiveOnlyCodes)
+{
+    static const char alphabet[] = "\n\r \t0123456013456\0\x80\xA0\xC2\xE2\xEF\xBB\xBF\xFF<>xs";
+    std::mt19937 random(20240601);
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof alphabet - 1);
+    std::uniform_int_distribution<int> length(0, 1 << 16);
+    for (int round = 0; round < 25; ++round) {
+        QByteArray bytes(length(random), '\0');
+        for (char& byte : bytes) {
+            byte = alphabet[pick(random)];
+        }
+        fw::FolderItem file(TempPath(u"random.bin"_s));
+        WriteBytes(file.Path(), bytes);
+        const codes::CodeFileLoad load = ReadCodeFile(file);
+        ASSERT_EQ(load.error, QString()) << "round " << round;
+        for (const QString& code : load.codes) {
+            EXPECT_TRUE(code.isEmpty() || codeStart.match(code).hasMatch()) << "round " << round;
+            EXPECT_FALSE(code.contains(whiteSpace)) << "round " << round;
+        }
+    }
+}
+
+struct ErrorRow {
+    std::string name;
+    /// Makes the file to read in `folder` and returns its path; empty to skip the row.
+    QString (*make)(const QString& folder);
+    /// What the message gives as the reason.
+    QString reason;
+};
+
+class CodeFileErrors : public CodesTestWithParam<ErrorRow> {};
+
+// A file that cannot be opened or read gives no codes and says which file and why.
+TEST_P(CodeFileErrors, ReportTheFileAndGiveNoCodes)
+{
+    const QString path = GetParam().make(TempFolder().Path());
+    if (path.isEmpty()) {
+        GTEST_SKIP() << "not possible here";
+    }
+    fw::FolderItem file(path);
+    const codes::CodeFileLoad load = ReadCodeFile(file);
+    EXPECT_TRUE(load.codes.isEmpty());
+    EXPECT_EQ(load.leftOut, 0);
+    EXPECT_EQ(load.fileName, file.Name());
+    EXPECT_TRUE(load.error.contains(path)) << load.error.toStdString();
+    EXPECT_TRUE(load.error.contains(GetParam().reason)) << load.error.toStdString();
+}
+
+QString MissingFile(const QString& folder) { return folder + u"/missing.txt"_s; }
+
+QString Directory(const QString& folder)
+{
+    const QString path = folder + u"/folder.txt"_s;
+    return ::mkdir(QFile::encodeName(path).constData(), 0755) == 0 ? path : QString();
+}
+
+// Opening a FIFO for reading would wait for a writer.
+QString Fifo(const QString& folder)
+{
+    const QString path = folder + u"/fifo.txt"_s;
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0 ? path : QString();
+}
+
+// Root reads whatever the permissions say, so this row runs only for other users.
+QString NoPermission(const QString& folder)
+{
+    if (::geteuid() == 0) {
+        return {};
+    }
+    const QString path = folder + u"/locked.txt"_s;
+    WriteBytes(path, "3100202\n");
+    return ::chmod(QFile::encodeName(path).constData(), 0) == 0 ? path : QString();
+}
+
+// A regular file that opens but fails on read (EIO): memory at address 0 is unmapped.
+QString ReadFails(const QString&)
+{
+    const QString path = u"/proc/self/mem"_s;
+    return QFile::exists(path) ? path : QString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, CodeFileErrors,
+                         ::testing::Values(ErrorRow{"Missing", MissingFile, u"No such file"_s},
+                                           ErrorRow{"Directory", Directory, u"Is a directory"_s},
+                                           ErrorRow{"Fifo", Fifo, u"Not a regular file"_s},
+                                           ErrorRow{"NoPermission", NoPermission, u"ermission"_s},
+                                           ErrorRow{"ReadError", ReadFails, u"Input/output"_s}),
+                         RowName());
+
+} // namespace
