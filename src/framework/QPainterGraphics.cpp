@@ -46,6 +46,10 @@ double snappedHalf(double side, bool edgesOnCentres)
 std::size_t visibleCharacterLimit(const QPainter& painter, double x, double pixelSize)
 {
     const QPaintDevice* device = painter.device();
+    if (device->width() <= 0 || device->height() <= 0) {
+        // A device without a fixed size, such as a QPicture: no bound but the largest.
+        return maxVisibleCharacters;
+    }
     QRectF visible = painter.combinedTransform().inverted().mapRect(
         QRectF(0, 0, device->width(), device->height()));
     if (painter.hasClipping()) {
