@@ -3,27 +3,12 @@
 #include "CodeFileReader.h"
 #include "CodeList.h"
 
-#include <QRegularExpression>
-
 #include <chrono>
-#include <random>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using codes::ReadCodeFile;
 
 namespace {
-
-const QRegularExpression codeStart(u"^[3-9][01][01][0-6][0-6][0-6][0-6]"_s);
-const QRegularExpression whiteSpace(u"\\s"_s, QRegularExpression::UseUnicodePropertiesOption);
-
-/// The bytes of a literal that may hold NUL, without the terminating one.
-template <std::size_t N> QByteArray Bytes(const char (&text)[N])
-{
-    return QByteArray(text, static_cast<qsizetype>(N - 1));
-}
 
 struct CodeFileRow {
     std::string name;
@@ -102,17 +87,6 @@ INSTANTIATE_TEST_SUITE_P(
             {u"3100202"_s}}),
     RowName());
 
-/// Writes `lines` lines made by `line(i)`, each ended by LF.
-template <class LineFn> void WriteLines(const QString& path, qsizetype lines, LineFn line)
-{
-    QByteArray bytes;
-    for (qsizetype i = 0; i < lines; ++i) {
-        bytes += line(i);
-        bytes += '\n';
-    }
-    WriteBytes(path, bytes);
-}
-
 struct CapacityRow {
     std::string name;
     qsizetype accepted;
@@ -185,45 +159,13 @@ TEST_F(CodeFileLarge, HundredMegabyteLine)
     EXPECT_LT(elapsed, std::chrono::seconds(120));
 }
 
-// Random bytes, weighted towards line ends, digits, white space, NUL and non-ASCII: every
-// code that comes back is empty or starts with a code, and holds no white space.
-TEST_F(CodeFileLarge, RandomBytesGiveOnlyCodes)
-{
-    static const char alphabet[] = "\n\r \t0123456013456\0\x80\xA0\xC2\xE2\xEF\xBB\xBF\xFF<>xs";
-    std::mt19937 random(20240601);
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof alphabet - 1);
-    std::uniform_int_distribution<int> length(0, 1 << 16);
-    for (int round = 0; round < 25; ++round) {
-        QByteArray bytes(length(random), '\0');
-        for (char& byte : bytes) {
-            byte = alphabet[pick(random)];
-        }
-        fw::FolderItem file(TempPath(u"random.bin"_s));
-        WriteBytes(file.Path(), bytes);
-        const codes::CodeFileLoad load = ReadCodeFile(file);
-        ASSERT_EQ(load.error, QString()) << "round " << round;
-        for (const QString& code : load.codes) {
-            EXPECT_TRUE(code.isEmpty() || codeStart.match(code).hasMatch()) << "round " << round;
-            EXPECT_FALSE(code.contains(whiteSpace)) << "round " << round;
-        }
-    }
-}
-
-struct ErrorRow {
-    std::string name;
-    /// Makes the file to read in `folder` and returns its path; empty to skip the row.
-    QString (*make)(const QString& folder);
-    /// What the message gives as the reason.
-    QString reason;
-};
-
-class CodeFileErrors : public CodesTestWithParam<ErrorRow> {};
+class CodeFileErrors : public CodesTestWithParam<UnreadableFile> {};
 
 // A file that cannot be opened or read gives no codes and says which file and why.
 TEST_P(CodeFileErrors, ReportTheFileAndGiveNoCodes)
 {
-    const QString path = GetParam().make(TempFolder().Path());
-    if (path.isEmpty()) {
+    const QString path = TempPath(u"codes.txt"_s);
+    if (!GetParam().make(path)) {
         GTEST_SKIP() << "not possible here";
     }
     fw::FolderItem file(path);
@@ -235,45 +177,7 @@ TEST_P(CodeFileErrors, ReportTheFileAndGiveNoCodes)
     EXPECT_TRUE(load.error.contains(GetParam().reason)) << load.error.toStdString();
 }
 
-QString MissingFile(const QString& folder) { return folder + u"/missing.txt"_s; }
-
-QString Directory(const QString& folder)
-{
-    const QString path = folder + u"/folder.txt"_s;
-    return ::mkdir(QFile::encodeName(path).constData(), 0755) == 0 ? path : QString();
-}
-
-// Opening a FIFO for reading would wait for a writer.
-QString Fifo(const QString& folder)
-{
-    const QString path = folder + u"/fifo.txt"_s;
-    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0 ? path : QString();
-}
-
-// Root reads whatever the permissions say, so this row runs only for other users.
-QString NoPermission(const QString& folder)
-{
-    if (::geteuid() == 0) {
-        return {};
-    }
-    const QString path = folder + u"/locked.txt"_s;
-    WriteBytes(path, "3100202\n");
-    return ::chmod(QFile::encodeName(path).constData(), 0) == 0 ? path : QString();
-}
-
-// A regular file that opens but fails on read (EIO): memory at address 0 is unmapped.
-QString ReadFails(const QString&)
-{
-    const QString path = u"/proc/self/mem"_s;
-    return QFile::exists(path) ? path : QString();
-}
-
 INSTANTIATE_TEST_SUITE_P(Codes, CodeFileErrors,
-                         ::testing::Values(ErrorRow{"Missing", MissingFile, u"No such file"_s},
-                                           ErrorRow{"Directory", Directory, u"Is a directory"_s},
-                                           ErrorRow{"Fifo", Fifo, u"Not a regular file"_s},
-                                           ErrorRow{"NoPermission", NoPermission, u"ermission"_s},
-                                           ErrorRow{"ReadError", ReadFails, u"Input/output"_s}),
-                         RowName());
+                         ::testing::ValuesIn(UnreadableFiles(/*withMissing=*/true)), RowName());
 
 } // namespace

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 /// The committed fixture files.
 inline QString DataPath(const QString& name)
 {
@@ -68,3 +71,62 @@ struct RowName {
         return info.param.name;
     }
 };
+
+/// The bytes of a literal that may hold NUL, without the terminating one.
+template <std::size_t N> QByteArray Bytes(const char (&text)[N])
+{
+    return QByteArray(text, static_cast<qsizetype>(N - 1));
+}
+
+/// Writes `lines` lines made by `line(i)`, each ended by LF.
+template <class LineFn> void WriteLines(const QString& path, qsizetype lines, LineFn line)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < lines; ++i) {
+        bytes += line(i);
+        bytes += '\n';
+    }
+    WriteBytes(path, bytes);
+}
+
+/// A file that cannot be opened or read: `make` puts it at a path and returns false when
+/// that is not possible here; the error message gives `reason`.
+struct UnreadableFile {
+    std::string name;
+    bool (*make)(const QString& path);
+    QString reason;
+};
+
+inline QByteArray NativePath(const QString& path) { return QFile::encodeName(path); }
+
+inline QList<UnreadableFile> UnreadableFiles(bool withMissing)
+{
+    QList<UnreadableFile> files{
+        {"Directory",
+         [](const QString& path) { return ::mkdir(NativePath(path).constData(), 0755) == 0; },
+         QStringLiteral("Is a directory")},
+        // Opening a FIFO for reading would wait for a writer.
+        {"Fifo",
+         [](const QString& path) { return ::mkfifo(NativePath(path).constData(), 0644) == 0; },
+         QStringLiteral("Not a regular file")},
+        // Root reads whatever the permissions say, so this row runs only for other users.
+        {"NoPermission",
+         [](const QString& path) {
+             if (::geteuid() == 0) {
+                 return false;
+             }
+             WriteBytes(path, "3100202\n");
+             return ::chmod(NativePath(path).constData(), 0) == 0;
+         },
+         QStringLiteral("ermission")},
+        // A regular file that opens but fails on read (EIO): address 0 is never mapped.
+        {"ReadError",
+         [](const QString& path) { return QFile::link(QStringLiteral("/proc/self/mem"), path); },
+         QStringLiteral("Input/output error")},
+    };
+    if (withMissing) {
+        files.prepend({"Missing", [](const QString&) { return true; },
+                       QStringLiteral("No such file or directory")});
+    }
+    return files;
+}
