@@ -1,0 +1,32 @@
+#include "FrameworkApplication.h"
+
+#include "ExceptionReport.h"
+#include "FolderItem.h"
+#include "Runtime.h"
+
+#include <QFileOpenEvent>
+
+namespace fw::detail {
+
+FrameworkApplication::FrameworkApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool FrameworkApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        UnhandledException(std::current_exception());
+        return false;
+    }
+}
+
+bool FrameworkApplication::event(QEvent* event)
+{
+    if (event->type() == QEvent::FileOpen) {
+        RequestOpenDocument(FolderItem::FromPath(static_cast<QFileOpenEvent*>(event)->file()));
+        return true;
+    }
+    return QApplication::event(event);
+}
+
+} // namespace fw::detail

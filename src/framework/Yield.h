@@ -1,0 +1,13 @@
+#pragma once
+
+namespace fw {
+
+/// @brief Lets the framework deliver pending events during a long loop; call it once per
+/// iteration.
+///
+/// Costs next to nothing: only about every 40 ms of run time does it process the pending
+/// events other than user input. It does nothing while a Paint event runs (painting is never
+/// re-entered) and while a yield is already under way (it never nests).
+void YieldToFramework();
+
+} // namespace fw
