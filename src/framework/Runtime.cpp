@@ -60,12 +60,6 @@ void RuntimeInit(int& argc, char** argv)
     }
     // The program decides when to quit (closing its main window quits it).
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp,
-                     [](Qt::ApplicationState appState) {
-                         if (appState == Qt::ApplicationActive && state().app) {
-                             Guarded([] { state().app->Activate(); });
-                         }
-                     });
 }
 
 void RuntimeInitExternalClasses() {}
@@ -117,6 +111,16 @@ void ResetQuit()
 
 void RegisterAppObject(std::unique_ptr<Application> app)
 {
+    static bool watchingState = false;
+    if (!watchingState && QCoreApplication::instance() != nullptr) {
+        watchingState = true;
+        QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp,
+                         [](Qt::ApplicationState appState) {
+                             if (appState == Qt::ApplicationActive && state().app) {
+                                 Guarded([] { state().app->Activate(); });
+                             }
+                         });
+    }
     state().app = std::move(app);
     state().started = false;
     WindowRegistry::MenusChanged();

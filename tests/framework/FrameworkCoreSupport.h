@@ -6,6 +6,7 @@
 #include "WindowRegistry.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <ostream>
@@ -48,6 +49,17 @@ class FrameworkTest : public ::testing::Test {
 
     QStringList reports;
 };
+
+/// Processes events until @p condition holds or @p timeoutMs pass; returns the condition.
+template <class F> bool WaitFor(F condition, int timeoutMs = 2000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition() && timer.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return condition();
+}
 
 /// Lets GoogleTest print Qt strings readably.
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include <memory>
 
@@ -82,7 +83,11 @@ class MenuWindow : public fw::Window {
 };
 std::shared_ptr<fw::MenuBar> MenuWindow::bar;
 
-class App : public fw::Application {};
+class App : public fw::Application {
+  public:
+    int activations = 0;
+    void Activate() override { ++activations; }
+};
 
 class MenuDispatchTest : public FrameworkTest {
   protected:
@@ -248,6 +253,49 @@ TEST_F(MenuDispatchTest, AFailingHandlerIsReportedAndEndsTheCommand)
     EXPECT_TRUE(reports[0].contains("NilObjectException"));
     EXPECT_TRUE(reports[0].contains("no file"));
     EXPECT_TRUE(calls().isEmpty()); // the application's handler did not run
+}
+
+TEST_F(MenuDispatchTest, ShortcutsOfTheActiveWindowRunTheirCommands)
+{
+    auto& w = fw::Instance<MenuWindow>();
+    w.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.Widget()));
+    QTest::keyClick(w.Widget(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(calls(), QStringList({"window FileOpen", "app FileOpen"}));
+    // Ctrl+N has no handler: its action is disabled, so nothing runs.
+    QTest::keyClick(w.Widget(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(calls().size(), 2);
+}
+
+class OtherWindow : public fw::Window {
+  protected:
+    void Layout() override { ApplyProperties({{"Visible", true}}); }
+};
+
+TEST_F(MenuDispatchTest, ActivationPreparesTheWindowsMenus)
+{
+    auto& w = fw::Instance<MenuWindow>();
+    w.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.Widget()));
+    auto& other = fw::Instance<OtherWindow>();
+    other.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other.Widget()));
+    // The other window shows the application's bar with its own handlers: none.
+    EXPECT_FALSE(other.Widget()->findChild<QAction*>("WindowGlycanwindow")->isEnabled());
+    EXPECT_TRUE(other.Widget()->findChild<QAction*>("WindowCodewindow")->isEnabled());
+
+    const int prepared = w.enableMenuItemsCount;
+    w.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.Widget()));
+    EXPECT_EQ(w.enableMenuItemsCount, prepared + 1);
+}
+
+TEST_F(MenuDispatchTest, ApplicationComingToTheFrontRaisesActivate)
+{
+    const auto* app = static_cast<App*>(fw::GetAppObject());
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(app->activations, 1);
 }
 
 } // namespace
