@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Application.h"
+
+#include <memory>
+
+namespace fw {
+class FolderItem;
+}
+
+/// @brief The application object: keeps the document the system asked the program to open,
+/// enables the menu bar when the application opens or comes to the front, and handles the
+/// Window menu for every window.
+class App : public fw::Application {
+  public:
+    /// @brief The document the system most recently asked the program to open; null until
+    /// the first such request, and never reset afterwards.
+    std::shared_ptr<fw::FolderItem> droppedFile;
+
+    void Open() override;
+    void OpenDocument(std::shared_ptr<fw::FolderItem> item) override;
+    void Activate() override;
+
+    /// @brief Window > "Code window": shows the code window.
+    bool _WindowCodewindow_Action();
+    /// @brief Window > "Glycan window": shows the main window.
+    bool _WindowGlycanwindow_Action();
+};
+
+/// @brief The running application object; raises NilObjectException before start-up has
+/// registered it and TypeMismatchException when another class is registered.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wshadow" // the accessor is named after its class on purpose
+App& App();
+#pragma GCC diagnostic pop
