@@ -18,6 +18,8 @@ struct CodeFileRow {
     QStringList codes;
 };
 
+void PrintTo(const CodeFileRow& row, std::ostream* out) { *out << row.name; }
+
 class CodeFileRows : public CodesTestWithParam<CodeFileRow> {};
 
 TEST_P(CodeFileRows, ReadsTheAcceptedCodes)
@@ -41,10 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         CodeFileRow{"EmptyFile", {}, "", {u""_s}},
         CodeFileRow{"WhiteSpaceOnly", {}, " \t \n", {u""_s}},
         CodeFileRow{"TrailingEmptyLine", {}, "3100202\n\n", {u"3100202"_s, u""_s}},
-        CodeFileRow{"LastLineWithoutEnd", {}, "3100202\n4110000", {u"3100202"_s, u"4110000"_s}},
-        CodeFileRow{"CrLf", {}, "3100202\r\n4110000\r\n", {u"3100202"_s, u"4110000"_s}},
-        CodeFileRow{"Cr", {}, "3100202\r4110000\r", {u"3100202"_s, u"4110000"_s}},
-        CodeFileRow{"MixedLineEnds",
+        // CR LF, CR, LF and a last line without a line end.
+        CodeFileRow{"LineEnds",
                     {},
                     "3100202\r\n4110000\r5000000\n6000000",
                     {u"3100202"_s, u"4110000"_s, u"5000000"_s, u"6000000"_s}},
@@ -85,12 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             Bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n3 1 0 0 2 0 2\n\xff\xd8\xff\xe0\0\x10JFIF\0"),
             {u"3100202"_s}}),
-    RowName());
+    ::testing::PrintToStringParamName());
 
 struct CapacityRow {
     std::string name;
     qsizetype accepted;
 };
+
+void PrintTo(const CapacityRow& row, std::ostream* out) { *out << row.name; }
 
 class CodeFileCapacity : public CodesTestWithParam<CapacityRow> {};
 
@@ -114,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, CodeFileCapacity,
                          ::testing::Values(CapacityRow{"Exactly10001", 10001},
                                            CapacityRow{"OneTooMany", 10002},
                                            CapacityRow{"ManyTooMany", 12345}),
-                         RowName());
+                         ::testing::PrintToStringParamName());
 
 using CodeFileLarge = CodesTest;
 
@@ -183,6 +185,7 @@ TEST_P(CodeFileErrors, ReportTheFileAndGiveNoCodes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, CodeFileErrors,
-                         ::testing::ValuesIn(UnreadableFiles(/*withMissing=*/true)), RowName());
+                         ::testing::ValuesIn(UnreadableFiles(/*withMissing=*/true)),
+                         ::testing::PrintToStringParamName());
 
 } // namespace

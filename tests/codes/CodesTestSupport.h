@@ -60,16 +60,9 @@ class CodesTest : public ::testing::Test {
     QTemporaryDir temp_;
 };
 
+/// Rows print as their `name`, which also names their test (PrintToStringParamName).
 template <class Row>
 class CodesTestWithParam : public CodesTest, public ::testing::WithParamInterface<Row> {
-};
-
-/// Rows are named by their first member, `name`.
-struct RowName {
-    template <class Row> std::string operator()(const ::testing::TestParamInfo<Row>& info) const
-    {
-        return info.param.name;
-    }
 };
 
 /// The bytes of a literal that may hold NUL, without the terminating one.
@@ -96,6 +89,8 @@ struct UnreadableFile {
     bool (*make)(const QString& path);
     QString reason;
 };
+
+inline void PrintTo(const UnreadableFile& row, std::ostream* out) { *out << row.name; }
 
 inline QByteArray NativePath(const QString& path) { return QFile::encodeName(path); }
 

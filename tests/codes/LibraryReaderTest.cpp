@@ -16,6 +16,8 @@ struct LibraryRow {
     QStringList codes;
 };
 
+void PrintTo(const LibraryRow& row, std::ostream* out) { *out << row.name; }
+
 class LibraryRows : public CodesTestWithParam<LibraryRow> {};
 
 TEST_P(LibraryRows, ReadsTheCodesOfStringLines)
@@ -56,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                    Bytes("<string>3\0"
                          "1</string>\n\xff<string>4 1 1</string>\xfe\n<string>caf\xe9</string>\n"),
                    {u"411"_s}}),
-    RowName());
+    ::testing::PrintToStringParamName());
 
 TEST_F(CodesTest, LibraryMissing)
 {
@@ -98,6 +100,7 @@ TEST_P(LibraryErrors, ReportTheFileAndGiveNoCodes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, LibraryErrors,
-                         ::testing::ValuesIn(UnreadableFiles(/*withMissing=*/false)), RowName());
+                         ::testing::ValuesIn(UnreadableFiles(/*withMissing=*/false)),
+                         ::testing::PrintToStringParamName());
 
 } // namespace
