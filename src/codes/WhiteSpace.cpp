@@ -11,10 +11,15 @@ QString RemoveWhiteSpace(RegEx& regEx, QString text)
 {
     regEx.SearchPattern(u"\\s"_s);
     regEx.ReplacementPattern(u""_s);
-    // The component replaces every match at once, so this loop normally runs one pass.
+    // The component replaces every match at once, so this loop normally runs one pass; a
+    // replacement that removes nothing ends it rather than repeating for ever.
     while (regEx.Search(text) != nullptr) {
-        text = regEx.Replace(text);
+        QString reduced = regEx.Replace(text);
         fw::YieldToFramework();
+        if (reduced.size() >= text.size()) {
+            break;
+        }
+        text = std::move(reduced);
     }
     return text;
 }
