@@ -1,5 +1,8 @@
 #include "EventScope.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
+
 #include <vector>
 
 namespace fw {
@@ -15,13 +18,30 @@ std::vector<void (*)()>& idleActions()
     return actions;
 }
 
+bool runPosted = false;
+
 void runIdleActions()
 {
+    runPosted = false;
+    if (EventScope::Depth() > 0) {
+        return; // the scope that ends last posts again
+    }
     auto actions = std::move(idleActions());
     idleActions().clear();
     for (auto* action : actions) {
         action();
     }
+}
+
+// Runs the idle actions from the event loop itself, never from inside the Qt code that
+// called the handler that just ended (a menu action's signal, say).
+void postIdleActions()
+{
+    if (runPosted || QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    runPosted = true;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &runIdleActions, Qt::QueuedConnection);
 }
 
 } // namespace
@@ -31,7 +51,7 @@ EventScope::EventScope() { ++depth_; }
 EventScope::~EventScope()
 {
     if (--depth_ == 0 && !idleActions().empty()) {
-        runIdleActions();
+        postIdleActions();
     }
 }
 

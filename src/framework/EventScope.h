@@ -16,7 +16,8 @@ class EventScope {
 
     /// @brief How many event scopes are open.
     static int Depth();
-    /// @brief Runs @p action once no event scope is open any more (at once when none is).
+    /// @brief Runs @p action at once when no event scope is open; else from the event loop
+    /// once the last open scope has ended.
     static void WhenIdle(void (*action)());
 
   private:

@@ -1,5 +1,6 @@
 #include "FrameworkApplication.h"
 
+#include "EventScope.h"
 #include "ExceptionReport.h"
 #include "FolderItem.h"
 #include "Runtime.h"
@@ -15,6 +16,7 @@ bool FrameworkApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
+        EventScope reporting; // no window goes away under the event's receiver
         UnhandledException(std::current_exception());
         return false;
     }

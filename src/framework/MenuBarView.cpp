@@ -3,6 +3,7 @@
 #include "MenuBar.h"
 #include "Shortcut.h"
 #include "Window.h"
+#include "WindowRegistry.h"
 
 #include <QAction>
 #include <QMenu>
@@ -36,10 +37,10 @@ MenuBarView::MenuBarView(Window& owner, std::shared_ptr<MenuBar> tree, QWidget* 
 MenuBarView::~MenuBarView()
 {
     tree_->RemoveObserver(this);
-    // A command of this bar may be what removes it: delete it once back in the event loop.
+    // A command of this bar may be what removes it: delete it once no handler runs.
     if (bar_) {
         bar_->hide();
-        bar_->deleteLater();
+        WindowRegistry::DeleteWhenIdle(bar_);
     }
 }
 
@@ -57,7 +58,7 @@ void MenuBarView::build()
     actions_.clear();
     // The menus own their actions and submenus.
     for (QMenu* menu : bar_->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
-        menu->deleteLater();
+        WindowRegistry::DeleteWhenIdle(menu);
     }
     bar_->clear();
     addItems(nullptr, *tree_);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QPointer>
 
 #include <cxxabi.h>
 
@@ -31,6 +32,12 @@ std::map<std::type_index, Window*>& live()
 {
     static auto* byType = new std::map<std::type_index, Window*>;
     return *byType;
+}
+
+std::vector<QPointer<QObject>>& doomedObjects()
+{
+    static auto* objects = new std::vector<QPointer<QObject>>;
+    return *objects;
 }
 
 bool deletionPosted = false;
@@ -98,11 +105,22 @@ void WindowRegistry::MenusChanged()
     }
 }
 
+void WindowRegistry::DeleteWhenIdle(QObject* object)
+{
+    doomedObjects().emplace_back(object);
+    postDeletion();
+}
+
 void WindowRegistry::DeleteRetired()
 {
     if (EventScope::Depth() > 0) {
         EventScope::WhenIdle(&WindowRegistry::DeleteRetired);
         return;
+    }
+    auto objects = std::move(doomedObjects());
+    doomedObjects().clear();
+    for (const auto& object : objects) {
+        delete object.data();
     }
     std::vector<std::unique_ptr<Window>> doomed;
     auto& all = entries();
@@ -122,6 +140,7 @@ void WindowRegistry::DestroyAll()
     auto doomed = std::move(entries());
     entries().clear();
     doomed.clear();
+    doomedObjects().clear();
 }
 
 QString WindowRegistry::ClassName(const std::type_info& type)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QObject;
+
 #include <memory>
 #include <typeindex>
 #include <vector>
@@ -29,6 +31,8 @@ class WindowRegistry {
     static void MenusChanged();
     /// @brief Deletes every window, open or closed, without raising events.
     static void DestroyAll();
+    /// @brief Deletes @p object (a widget of a window) when the closed windows are deleted.
+    static void DeleteWhenIdle(QObject* object);
     /// @brief Deletes the closed windows now, when no handler runs.
     static void DeleteRetired();
 

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 
 #include <memory>
@@ -265,6 +266,25 @@ TEST_F(MenuDispatchTest, ShortcutsOfTheActiveWindowRunTheirCommands)
     // Ctrl+N has no handler: its action is disabled, so nothing runs.
     QTest::keyClick(w.Widget(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(calls().size(), 2);
+}
+
+TEST_F(MenuDispatchTest, AHandlerMayCloseItsWindowAndGoOnWorking)
+{
+    auto& w = fw::Instance<MenuWindow>();
+    w.AddMenuHandler("FileOpen", [&w] {
+        w.Close();
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents(); // as a yield would
+        }
+        calls().append(w.Title()); // the window is still there
+        return true;
+    });
+    QAction* open = action(w, "FileOpen");
+    open->trigger();
+    EXPECT_EQ(calls(), QStringList({""}));
+    EXPECT_TRUE(WaitFor([] { return fw::WindowRegistry::OpenWindows().empty(); }));
+    QPointer<QAction> gone(open);
+    EXPECT_TRUE(WaitFor([&gone] { return gone.isNull(); }));
 }
 
 class OtherWindow : public fw::Window {
