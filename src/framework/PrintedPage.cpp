@@ -1,8 +1,8 @@
 #include "PrintedPage.h"
 
-#include <QPrinter>
+#include "RuntimeException.h"
 
-#include <stdexcept>
+#include <QPrinter>
 
 namespace fw {
 
@@ -18,7 +18,7 @@ PrintedPage::PrintedPage(std::unique_ptr<QPrinter> printer) : printer_(std::move
     if (!painter_.begin(printer_.get())) {
         const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
                                                                     : printer_->outputFileName();
-        throw std::runtime_error(("cannot start printing on " + target).toStdString());
+        throw IOException("cannot start printing on " + target);
     }
     const double scale = printer_->resolution() / unitsPerInch;
     painter_.scale(scale, scale);

@@ -1,21 +1,24 @@
 #pragma once
 
+#include "Runtime.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QRect>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <functional>
 
-/// Makes the one QApplication that fonts, printers and dialogs need, unless one exists.
-/// It is never destroyed: Qt objects made by the tests may outlive any test.
+/// Makes the framework's Qt application that fonts, printers and dialogs need, unless one
+/// exists. It lives as long as the test program: Qt objects of one test may outlive it.
 inline void EnsureApplication()
 {
     if (QCoreApplication::instance() == nullptr) {
         static int argc = 1;
         static char name[] = "framework_tests";
         static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
+        fw::RuntimeInit(argc, argv);
     }
 }
 
@@ -33,18 +36,18 @@ inline QRect InkBounds(const QImage& image, QRgb background)
     return bounds;
 }
 
-/// Counts the Qt warnings and errors that @p action prints.
-inline int QtWarningsDuring(const std::function<void()>& action)
+/// The Qt warnings and errors that @p action prints.
+inline QStringList QtWarningsDuring(const std::function<void()>& action)
 {
-    static int count = 0;
-    count = 0;
+    static QStringList messages;
+    messages.clear();
     const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type != QtDebugMsg && type != QtInfoMsg) {
-                ++count;
+                messages.append(text);
             }
         });
     action();
     qInstallMessageHandler(previous);
-    return count;
+    return messages;
 }

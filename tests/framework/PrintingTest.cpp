@@ -3,7 +3,7 @@
 #include "OpenPrinterDialog.h"
 #include "PrintedPage.h"
 #include "PrinterSetup.h"
-#include <stdexcept>
+#include "RuntimeException.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -106,7 +106,7 @@ TEST_F(PrintingTest, CancelledDialogsGiveNothingAndChangeNothing)
 TEST_F(PrintingTest, AnUnwritableOutputIsAnIOException)
 {
     PrintToPdf(dir_.filePath("no/such/folder/page.pdf"));
-    EXPECT_THROW(fw::OpenPrinterDialog(nullptr), std::runtime_error);
+    EXPECT_THROW(fw::OpenPrinterDialog(nullptr), fw::IOException);
 }
 
 } // namespace
