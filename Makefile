@@ -7,12 +7,12 @@ SAMPLE ?= examples/sample-codes.txt
 
 # Debian packages the build, the tests and the program need.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev fonts-liberation googletest libgtest-dev \
-           libbenchmark-dev
+           libbenchmark-dev cppcheck
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMBERLO_WERROR=ON
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps build build-asan run test test-unit test-asan clean
+.PHONY: all deps build build-asan run test test-unit test-asan analyze clean
 
 all: build
 
@@ -36,7 +36,11 @@ test-unit: build
 test-asan: build-asan
 	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 $(CTEST)
 
-test: test-unit test-asan
+# Static analysis of src/ (scripts/analyze.sh); any unexplained finding fails it.
+analyze: deps
+	./scripts/analyze.sh
+
+test: analyze test-unit test-asan
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -20,7 +20,7 @@ const QString elementCodePattern = u">([0-9 ]+)<"_s;
 
 } // namespace
 
-LibraryLoad ReadLibrary(fw::FolderItem& prefsFolder)
+LibraryLoad ReadLibrary(const fw::FolderItem& prefsFolder)
 {
     LibraryLoad load;
     RegEx regEx;

@@ -30,6 +30,6 @@ struct LibraryLoad {
 /// (">([0-9 ]+)<"), without its white space and with no code-pattern test; such a line
 /// without a run is skipped. Yields to the framework once per line. Needs the
 /// regular-expression component bound (else RegExException).
-LibraryLoad ReadLibrary(fw::FolderItem& prefsFolder);
+LibraryLoad ReadLibrary(const fw::FolderItem& prefsFolder);
 
 } // namespace codes

@@ -29,6 +29,7 @@ class Control {
     QString Name() const { return name_; }
     Window& Owner() const { return owner_; }
     /// @brief The control's widget (objectName: the control's name).
+    // cppcheck-suppress CastIntegerToAddressAtReturn ; QPointer converts to the pointer it holds
     QWidget* Widget() const { return widget_; }
 
     bool Enabled() const;

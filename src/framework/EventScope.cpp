@@ -28,6 +28,7 @@ void runIdleActions()
     }
     auto actions = std::move(idleActions());
     idleActions().clear();
+    // cppcheck-suppress constVariable ; a function pointer has no pointee to make const
     for (auto* action : actions) {
         action();
     }
@@ -63,6 +64,7 @@ void EventScope::WhenIdle(void (*action)())
         action();
         return;
     }
+    // cppcheck-suppress constVariable ; a function pointer has no pointee to make const
     for (auto* queued : idleActions()) {
         if (queued == action) {
             return;

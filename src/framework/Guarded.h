@@ -21,7 +21,9 @@ template <class F> auto Guarded(F&& code) -> std::invoke_result_t<F&>
     } catch (...) {
         UnhandledException(std::current_exception());
     }
-    if constexpr (!std::is_void_v<Result>) {
+    if constexpr (std::is_void_v<Result>) {
+        return;
+    } else {
         return Result{};
     }
 }

@@ -30,6 +30,7 @@ class MenuBarView : public MenuObserver {
     MenuBarView(const MenuBarView&) = delete;
     MenuBarView& operator=(const MenuBarView&) = delete;
 
+    // cppcheck-suppress CastIntegerToAddressAtReturn ; QPointer converts to the pointer it holds
     QMenuBar* Bar() const { return bar_; }
     const std::shared_ptr<MenuBar>& Tree() const { return tree_; }
     /// @brief Brings captions, shortcuts and enabled states up to date.

@@ -13,7 +13,7 @@ bool SameMenuName(const QString& a, const QString& b)
 
 MenuItem::~MenuItem()
 {
-    for (auto& child : children_) {
+    for (const auto& child : children_) {
         child->parent_ = nullptr;
     }
 }

@@ -45,6 +45,7 @@ class TypeMismatchException : public RuntimeException {
 
 /// @brief Returns *p, or raises NilObjectException when @p p is null: the framework's implicit
 /// test before a member of an object reference is used.
+// cppcheck-suppress constParameter ; T itself may be const, and T& is returned from it
 template <class T> T& NotNil(T* p, const char* what = nullptr)
 {
     if (p == nullptr) {

@@ -31,6 +31,7 @@ class WindowFrame : public QWidget {
 
   private:
     Window& owner_;
+    // cppcheck-suppress unsafeClassCanLeak ; the frame is the layout's Qt parent and deletes it
     QVBoxLayout* layout_;
     WindowCanvas* canvas_;
 };

@@ -71,7 +71,7 @@ void WindowRegistry::Adopt(std::unique_ptr<Window> window, std::type_index type)
     entries().push_back(Entry{std::move(window), false});
 }
 
-void WindowRegistry::Retire(Window* window)
+void WindowRegistry::Retire(const Window* window)
 {
     for (auto it = live().begin(); it != live().end(); ++it) {
         if (it->second == window) {

@@ -23,7 +23,7 @@ class WindowRegistry {
     /// @brief Takes ownership of @p window and makes it the live window of @p type.
     static void Adopt(std::unique_ptr<Window> window, std::type_index type);
     /// @brief The window stops being live; it is deleted once no handler runs.
-    static void Retire(Window* window);
+    static void Retire(const Window* window);
     /// @brief The open (not closed) windows, oldest first.
     static std::vector<Window*> OpenWindows();
     /// @brief Brings every open window's menu bar up to date (after the application's menu
