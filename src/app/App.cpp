@@ -4,16 +4,12 @@
 #include "MenuBar1.h"
 #include "Runtime.h"
 #include "RuntimeException.h"
+#include "Window1.h"
+#include "Window2.h"
 
-void App::Open()
-{
-    MenuBar1().Enabled(true);
-}
+void App::Open() { MenuBar1().Enabled(true); }
 
-void App::Activate()
-{
-    MenuBar1().Enabled(true);
-}
+void App::Activate() { MenuBar1().Enabled(true); }
 
 void App::OpenDocument(std::shared_ptr<fw::FolderItem> item)
 {
@@ -21,19 +17,19 @@ void App::OpenDocument(std::shared_ptr<fw::FolderItem> item)
         return;
     }
     droppedFile = std::move(item);
+    ::Window1().openTextFile(droppedFile);
 }
 
 bool App::_WindowCodewindow_Action()
 {
+    ::Window2().Show();
     return true;
 }
 
 bool App::_WindowGlycanwindow_Action()
 {
+    ::Window1().Show();
     return true;
 }
 
-class App& App()
-{
-    return fw::CastTo<class App>(fw::GetAppObject(), "App");
-}
+class App& App() { return fw::CastTo<class App>(fw::GetAppObject(), "App"); }

@@ -51,8 +51,7 @@ void buildMenu(fw::MenuBar& bar, const char* titleName, const char* titleText,
 fw::MenuItem& lookUp(const char* name)
 {
     auto bar = App().MenuBar();
-    return fw::NotNil(fw::NotNil(bar.get(), "App.MenuBar").Lookup(QString::fromUtf8(name)),
-                      name);
+    return fw::NotNil(fw::NotNil(bar.get(), "App.MenuBar").Lookup(QString::fromUtf8(name)), name);
 }
 
 } // namespace
@@ -83,6 +82,7 @@ void MenuBar1::Untitled0()
 
 void MenuBar1::Untitled1()
 {
+    // clang-format off
     static const ItemSpec items[] = {
         {"EditUndo", "&Undo", "Cmd+Z"},
         {"UntitledMenu1", "-", std::nullopt},
@@ -93,6 +93,7 @@ void MenuBar1::Untitled1()
         {"UntitledMenu0", "-", std::nullopt},
         {"EditSelectAll", "Select &All", "Cmd+A"},
     };
+    // clang-format on
     buildMenu(*this, "EditMenu", "&Edit", items);
 }
 
@@ -116,10 +117,7 @@ void MenuBar1::Untitled3()
     buildMenu(*this, "WindowMenu", "Window", items);
 }
 
-class MenuBar1& MenuBar1()
-{
-    return *MenuBar1Instance();
-}
+class MenuBar1& MenuBar1() { return *MenuBar1Instance(); }
 
 std::shared_ptr<class MenuBar1> MenuBar1Instance()
 {
@@ -130,27 +128,12 @@ std::shared_ptr<class MenuBar1> MenuBar1Instance()
     return bar;
 }
 
-void ReleaseMenuBar1()
-{
-    instance().reset();
-}
+void ReleaseMenuBar1() { instance().reset(); }
 
-fw::MenuItem& FileMenu()
-{
-    return lookUp("FileMenu");
-}
+fw::MenuItem& FileMenu() { return lookUp("FileMenu"); }
 
-fw::MenuItem& ViewMenu()
-{
-    return lookUp("ViewMenu");
-}
+fw::MenuItem& ViewMenu() { return lookUp("ViewMenu"); }
 
-fw::MenuItem& WindowMenu()
-{
-    return lookUp("WindowMenu");
-}
+fw::MenuItem& WindowMenu() { return lookUp("WindowMenu"); }
 
-fw::MenuItem& FileClose()
-{
-    return lookUp("FileClose");
-}
+fw::MenuItem& FileClose() { return lookUp("FileClose"); }

@@ -1,0 +1,35 @@
+#pragma once
+
+// The program's beginning and end, in the order the process runs them:
+// RuntimeInit, InitializeStatics, _Main (framework initialisation with _Startup, then the
+// event loop), FinalizeStatics, RuntimeExit.
+
+/// @brief Static set-up: gives the drawing state its defaults. Creates no object of the
+/// program, so the defaults are in place before the first window exists.
+void InitializeStatics();
+
+/// @brief Initialises the framework, which runs _Startup, then runs the event loop until
+/// the application quits. An exception that leaves either goes to the framework's report of
+/// unhandled exceptions.
+void _Main();
+
+/// @brief Static release at the end of the run: the menu bar instance and the program's
+/// file type.
+void FinalizeStatics();
+
+/// @brief The start-up routine the framework runs once during its initialisation: binds the
+/// regular-expression component, creates the file type, the application object with its
+/// menu bar and handlers, and last the main window.
+void _Startup();
+
+/// @brief Fills the plug-in entry-point table with the regular-expression component's 19
+/// entry points, storing each look-up result as it comes.
+void _InitPluginEntrypoints();
+/// @brief Creates and registers the program's file type.
+void _InitFileTypes();
+/// @brief Creates the application object, gives it the menu bar and registers it.
+void _NewAppInstance();
+/// @brief Binds the application's Window menu handlers.
+void _ApplicationAddMenuHandlers();
+/// @brief Creates the main window.
+void _MakeDefaultView();
