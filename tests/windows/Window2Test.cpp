@@ -183,17 +183,4 @@ TEST_F(Window2Test, MenuCommandsActOnTheMainWindowAndTheSelector)
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
-TEST_F(Window2Test, PreparingTheMenusEnablesTheThreeTitles)
-{
-    MainWindow();
-    for (const char* title : {"FileMenu", "ViewMenu", "WindowMenu"}) {
-        Item(title).Enabled(false);
-    }
-    Window2().PrepareMenus();
-    for (const char* title : {"FileMenu", "ViewMenu", "WindowMenu"}) {
-        EXPECT_TRUE(Item(title).Enabled()) << title;
-    }
-    EXPECT_TRUE(Item("ViewSy").Enabled());
-}
-
 } // namespace
