@@ -1,126 +1,151 @@
 #include "Startup.h"
-#include "AppTestSupport.h"
+#include "App.h"
+#include "DialogSeam.h"
 #include "FileType.h"
+#include "FileTypes.h"
 #include "FolderItem.h"
 #include "Glycan.h"
+#include "Listbox.h"
+#include "MenuBar1.h"
 #include "PluginEntrypoints.h"
 #include "RegExEntrypoints.h"
+#include "Runtime.h"
 #include "Window1.h"
-#include "WindowAccessor.h"
+#include "Window2.h"
+#include "WindowRegistry.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdlib>
 #include <typeinfo>
 
+#include <gtest/gtest.h>
+
 namespace {
 
-class Startup : public AppTest {};
+QString writeCodes(const QTemporaryDir& dir, const QString& name, const QByteArray& text)
+{
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return file.fileName();
+}
 
-/// What start-up has done so far, as the checks below see it.
-struct StartupState {
-    bool appRegistered = false;
-    bool appHasMenuBar1 = false;
-    bool appHandlersBound = false;
-    bool fileTypeRegistered = false;
-    int boundRegExEntries = 0;
+/// Start-up on a machine without a library: the first load asks for a file, and every Open
+/// dialog is counted and cancelled. Afterwards nothing of the run is left.
+class Startup : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        if (QCoreApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "app_tests";
+            static char* argv[] = {name, nullptr};
+            fw::RuntimeInit(argc, argv);
+        }
+        fw::DialogSeam::openFile = [this](const QString&) -> std::optional<QString> {
+            ++openDialogs;
+            if (onOpenDialog) {
+                onOpenDialog();
+            }
+            return std::nullopt;
+        };
+        fw::DialogSeam::message = [this](const QString&, const QString& text) {
+            reports.append(text);
+        };
+    }
+
+    void TearDown() override
+    {
+        fw::WindowRegistry::DestroyAll();
+        fw::RegisterAppObject(nullptr);
+        fw::ResetQuit();
+        FinalizeStatics();
+        fw::DialogSeam::reset();
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void start()
+    {
+        InitializeStatics();
+        fw::RunFrameworkInitialization(_Startup);
+    }
+
+    std::shared_ptr<fw::FolderItem> document(const QString& name, const QByteArray& text)
+    {
+        return fw::FolderItem::FromPath(writeCodes(home, name, text));
+    }
+
+    QTemporaryDir home;
+    int openDialogs = 0;
+    std::function<void()> onOpenDialog;
+    QStringList reports;
 };
 
-StartupState currentState()
-{
-    StartupState state;
-    auto* app = dynamic_cast<class App*>(fw::GetAppObject());
-    state.appRegistered = app != nullptr;
-    state.appHasMenuBar1 = app != nullptr && app->MenuBar() == MenuBar1Instance();
-    state.appHandlersBound = app != nullptr && app->Handlers().Has("WindowCodewindow") &&
-                             app->Handlers().Has("WindowGlycanwindow");
-    state.fileTypeRegistered =
-        codes::FileTypes::pText != nullptr && codes::FileTypes::pText->IsRegistered();
-    for (int i = 0; i < PluginEntrypointsTable().Count(); ++i) {
-        state.boundRegExEntries += PluginEntrypointsTable().Get(i).IsEmpty() ? 0 : 1;
-    }
-    return state;
-}
-
-TEST_F(Startup, StaticSetUpGivesDrawingDefaultsAndCreatesNothing)
+TEST_F(Startup, DrawingDefaultsFirstAndTheMainWindowLast)
 {
     Glycan::symbolSet = 3;
-    Glycan::userMag = 99.0;
-    Glycan::GlyCode[4] = 7;
-
     InitializeStatics();
-
     EXPECT_EQ(Glycan::symbolSet, 1);
-    EXPECT_EQ(Glycan::userMag, 10.0);
-    EXPECT_EQ(Glycan::GlyCode[4], 0);
     EXPECT_EQ(fw::GetAppObject(), nullptr);
-    EXPECT_TRUE(fw::WindowRegistry::OpenWindows().empty());
-}
 
-TEST_F(Startup, BindsEverythingBeforeTheMainWindowIsMadeLast)
-{
-    // The main window's first load (no document, no library) asks for a file: by then
-    // every earlier step must be done.
-    std::optional<StartupState> whenMainWindowOpened;
-    onOpenDialog = [&] { whenMainWindowOpened = currentState(); };
-
-    InitializeStatics();
+    // The main window's first load asks for a file: every earlier step must be done by then.
+    bool readyForMainWindow = false;
+    onOpenDialog = [&] {
+        auto* app = dynamic_cast<class App*>(fw::GetAppObject());
+        int bound = 0;
+        for (int i = 0; i < PluginEntrypointsTable().Count(); ++i) {
+            bound += PluginEntrypointsTable().Get(i).IsEmpty() ? 0 : 1;
+        }
+        readyForMainWindow =
+            bound == RegExEntryCount && app != nullptr && app->MenuBar() == MenuBar1Instance() &&
+            app->Handlers().Has("WindowCodewindow") && app->Handlers().Has("WindowGlycanwindow") &&
+            codes::FileTypes::pText != nullptr && codes::FileTypes::pText->IsRegistered();
+    };
     fw::RunFrameworkInitialization(_Startup);
 
-    ASSERT_TRUE(whenMainWindowOpened.has_value());
-    EXPECT_TRUE(whenMainWindowOpened->appRegistered);
-    EXPECT_TRUE(whenMainWindowOpened->appHasMenuBar1);
-    EXPECT_TRUE(whenMainWindowOpened->appHandlersBound);
-    EXPECT_TRUE(whenMainWindowOpened->fileTypeRegistered);
-    EXPECT_EQ(whenMainWindowOpened->boundRegExEntries, RegExEntryCount);
-
-    EXPECT_EQ(PluginEntrypointsTable().Count(), RegExEntryCount);
-    const fw::FileType* registered = fw::FileType::Registered("text/plain");
-    ASSERT_NE(registered, nullptr);
-    EXPECT_EQ(registered, codes::FileTypes::pText.get());
-    EXPECT_EQ(registered->MacType(), "TEXT");
-
-    ASSERT_EQ(fw::WindowRegistry::OpenWindows().size(), 2u); // the main and the code window
-    EXPECT_EQ(fw::WindowRegistry::Live(typeid(class Window1)), &Window1());
+    EXPECT_TRUE(readyForMainWindow);
+    EXPECT_EQ(openDialogs, 1);
     EXPECT_EQ(Window1().MenuBar(), MenuBar1Instance());
-    EXPECT_TRUE(MenuBar1().Enabled());
-    EXPECT_EQ(openDialogs.size(), 1);
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
-TEST_F(Startup, LaunchDocumentIsLoadedWithoutTheOpenDialog)
+TEST_F(Startup, EachDocumentReplacesTheLastAndNoDocumentChangesNothing)
 {
-    const QString path = writeCodes("launch.txt", {"3100202", "4000200"});
-    fw::RequestOpenDocument(fw::FolderItem::FromPath(path));
+    start();
+    App().OpenDocument(document("first.txt", "3100202\n4000200\n5000022\n"));
+    App().OpenDocument(document("second.txt", "9000000\n"));
+    App().OpenDocument(nullptr);
 
-    InitializeStatics();
-    fw::RunFrameworkInitialization(_Startup);
-
-    EXPECT_TRUE(openDialogs.isEmpty());
     ASSERT_NE(App().droppedFile, nullptr);
-    EXPECT_EQ(App().droppedFile->Path(), path);
-    EXPECT_EQ(Window1().T, 2);
-    EXPECT_EQ(Window1().G[1], "4000200");
-    EXPECT_EQ(Window1().Title(), "Tamberlo:launch.txt");
-    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+    EXPECT_EQ(App().droppedFile->Name().toStdString(), "second.txt");
+    EXPECT_EQ(Window1().T, 1);
+    EXPECT_EQ(Window1().G[0].toStdString(), "9000000");
+    EXPECT_TRUE(Window1().G[1].isEmpty());
+    EXPECT_EQ(Window2().ListBox1().RowCount(), 1);
+    EXPECT_EQ(openDialogs, 1); // the first load's only
 }
 
-TEST_F(Startup, StaticReleaseDropsMenuBarAndFileType)
+TEST_F(Startup, ApplicationsWindowMenuHandlersShowTheWindows)
 {
-    InitializeStatics();
-    fw::RunFrameworkInitialization(_Startup);
-    const std::shared_ptr<class MenuBar1> bar = MenuBar1Instance();
+    start();
+    Window2().Close();
+    Window1().Hide();
+    ASSERT_EQ(fw::WindowRegistry::Live(typeid(class Window2)), nullptr);
 
-    FinalizeStatics();
-
-    EXPECT_EQ(codes::FileTypes::pText, nullptr);
-    EXPECT_EQ(fw::FileType::Registered("text/plain"), nullptr);
-    EXPECT_NE(MenuBar1Instance(), bar);
+    EXPECT_TRUE((*App().Handlers().Find("WindowCodewindow"))());
+    EXPECT_TRUE((*App().Handlers().Find("WindowGlycanwindow"))());
+    EXPECT_TRUE(Window2().Visible());
+    EXPECT_TRUE(Window1().Visible());
 }
 
-/// The process from entry to exit, as main runs it, with a document named at launch; the
-/// main window is closed from the event loop. Exits 0 when the document was loaded without
-/// an Open dialog and the run ended with the status Quit was given.
+/// The process as main runs it, with a document named at launch; the main window is closed
+/// from the event loop. Exits 0 when the document was loaded without an Open dialog and the
+/// run ended with Quit's status.
 [[noreturn]] void runWholeProgram(const QString& document)
 {
     static int argc = 2;
@@ -141,19 +166,12 @@ TEST_F(Startup, StaticReleaseDropsMenuBarAndFileType)
     std::exit(status == 0 && loaded ? 0 : 1);
 }
 
-// A test of its own, without the fixture: the run must make the Qt application itself, with
-// the launch arguments.
+// No fixture: the run makes the Qt application itself, with the launch arguments.
 TEST(WholeRun, LoadsTheLaunchDocumentAndEndsWhenTheMainWindowCloses)
 {
     QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8()); // no library
-    const QString path = home.filePath("launch.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("3100202\n4000200\n");
-    file.close();
-
+    const QString path = writeCodes(home, "launch.txt", "3100202\n4000200\n");
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(runWholeProgram(path), ::testing::ExitedWithCode(0), "");
     qunsetenv("XDG_CONFIG_HOME");
