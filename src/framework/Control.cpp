@@ -63,8 +63,14 @@ void Control::applyCommon(const QString& name, const QVariant& value)
         font.setFamily(system ? QApplication::font().family() : family);
         widget_->setFont(font);
     } else if (IsProperty(name, "TextSize")) {
+        // Control text sizes are in pixels, as the drawing surface's are, so that a caption
+        // fits the width its window was laid out for on any screen resolution.
         const double size = value.toDouble();
-        font.setPointSizeF(size > 0 ? size : QApplication::font().pointSizeF());
+        if (size > 0) {
+            font.setPixelSize(static_cast<int>(size + 0.5));
+        } else {
+            font.setPointSizeF(QApplication::font().pointSizeF());
+        }
         widget_->setFont(font);
     } else if (IsProperty(name, "Bold")) {
         font.setBold(value.toBool());

@@ -7,11 +7,12 @@ namespace fw {
 
 namespace {
 
-/// Registered types in the order of registration. Only the GUI thread uses it.
+/// Registered types in the order of registration. Only the GUI thread uses it. Never
+/// destroyed, so that a file type released during static destruction still finds it.
 std::vector<const FileType*>& registry()
 {
-    static std::vector<const FileType*> types;
-    return types;
+    static auto* types = new std::vector<const FileType*>;
+    return *types;
 }
 
 } // namespace
