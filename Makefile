@@ -8,11 +8,17 @@ SAMPLE ?= examples/sample-codes.txt
 # Debian packages the build, the tests and the program need.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev fonts-liberation googletest libgtest-dev \
            libbenchmark-dev cppcheck
+# The end-to-end test (tests/e2e) drives the program on an X server of its own.
+PACKAGES += python3 xvfb xdotool xclip x11-utils imagemagick
+# `make fuzz` builds the libFuzzer targets with clang.
+FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMBERLO_WERROR=ON
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps build build-asan run test test-unit test-asan analyze clean
+.PHONY: all deps build build-asan run test test-unit test-asan analyze fuzz clean
 
 all: build
 
@@ -41,6 +47,14 @@ analyze: deps
 	./scripts/analyze.sh
 
 test: analyze test-unit test-asan
+
+# The code-file and library readers under libFuzzer, FUZZ_SECONDS each (scripts/fuzz.sh).
+fuzz: deps
+	@./scripts/install-deps.sh $(FUZZ_PACKAGES)
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTAMBERLO_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	./scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,0 +1,496 @@
+#!/usr/bin/env python3
+"""End-to-end test: the real tamberlo program on its own X server, driven as a person would.
+
+Usage: run_e2e.py TAMBERLO SOURCE_DIR OUTPUT_DIR
+
+Starts Xvfb on a free display, launches the program, and works it only through the X
+server: xdotool for keys, clicks and window moves, xclip for the clipboard, xwininfo for
+window geometry and `import` screenshots for what is on the screen. Every wait polls with a
+deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when a step fails.
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xclip": "xclip", "xwininfo": "x11-utils",
+         "import": "imagemagick", "convert": "imagemagick"}
+
+WAIT = 30.0  # seconds for any one thing to happen; generous for sanitizer builds
+SCREEN = (1280, 1024)
+MAIN_SIZE = (1040, 860)  # the main window, menu bar included, once the test has sized it
+GRID_COLS, GRID_ROWS = 13, 22  # the fixed grid of a program launched with a document
+CODE_LIST_SIZE = (146, 540)  # content sizes of the code window and the symbol selector
+SELECTOR_SIZE = (319, 127)
+GLYCOBASE_BUTTON = (34, 87, 192, 20)  # left, top, width, height in the selector's content
+CODE = re.compile(r"^[3-9][01][01][0-6][0-6][0-6][0-6]")
+WHITE, BLACK, GREEN = (255, 255, 255), (0, 0, 0), (0, 255, 0)
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, timeout=WAIT, interval=0.1):
+    """Polls probe() until it gives a true value, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Image:
+    """An RGB screenshot."""
+
+    def __init__(self, ppm):
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
+        check(header, "the screenshot is not an 8-bit PPM")
+        self.width, self.height = int(header[1]), int(header[2])
+        self.data = ppm[header.end():]
+
+    def pixel(self, x, y):
+        at = 3 * (y * self.width + x)
+        return tuple(self.data[at:at + 3])
+
+    def row(self, x, y, width):
+        at = 3 * (y * self.width + x)
+        return self.data[at:at + 3 * width]
+
+    def pixels(self, box):
+        x, y, width, height = box
+        for line in range(y, y + height):
+            row = self.row(x, line, width)
+            yield from zip(row[0::3], row[1::3], row[2::3])
+
+    def count(self, box, colour):
+        return sum(1 for p in self.pixels(box) if p == colour)
+
+    def count_light(self, box):
+        """Pixels of white or light grey: anti-aliased text on black, no symbol colour."""
+        return sum(1 for p in self.pixels(box) if min(p) >= 100)
+
+    def same(self, other, box):
+        x, y, width, height = box
+        return all(self.row(x, line, width) == other.row(x, line, width)
+                   for line in range(y, y + height))
+
+
+def exactly(title):
+    """A POSIX regular expression that matches the whole of `title`."""
+    return "^" + re.sub(r"([.^$*+?()\[\]{}|\\])", r"\\\1", title) + "$"
+
+
+def is_red(p):
+    return p[0] >= 200 and p[1] <= 80 and p[2] <= 80
+
+
+class Session:
+    """One X server, the programs started on it, and what the steps leave behind."""
+
+    def __init__(self, out_dir):
+        self.out_dir = out_dir
+        self.shots = 0
+        self.processes = []  # every process started, ended by id at cleanup
+        self.temp = tempfile.mkdtemp(prefix="tamberlo-e2e-")
+        self.env = dict(os.environ)
+        self.display = self.start_xvfb()
+        self.env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        runtime = os.path.join(self.temp, "runtime")
+        os.mkdir(runtime, 0o700)
+        self.env["XDG_RUNTIME_DIR"] = runtime
+
+    def start_xvfb(self):
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
+             "-nolisten", "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
+            stderr=open(os.path.join(self.out_dir, "xvfb.log"), "w"))
+        self.processes.append(xvfb)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()  # Xvfb writes it once it accepts connections
+        check(number.isdigit(), "Xvfb did not start (see xvfb.log)")
+        return ":" + number
+
+    @staticmethod
+    def stop(processes):
+        for process in reversed(processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+
+    def end_programs(self):
+        """Ends what a scenario left running: everything but the X server."""
+        self.stop(self.processes[1:])
+
+    def cleanup(self):
+        self.stop(self.processes)
+        shutil.rmtree(self.temp, ignore_errors=True)
+
+    # X tools
+
+    def x(self, *args, timeout=10):
+        result = subprocess.run(args, env=self.env, capture_output=True, text=True,
+                                timeout=timeout)
+        return result.stdout if result.returncode == 0 else None
+
+    def windows(self, title):
+        """Visible windows whose whole title is `title`."""
+        found = self.x("xdotool", "search", "--onlyvisible", "--name", exactly(title))
+        return found.split() if found else []
+
+    def visible_titles(self):
+        found = self.x("xdotool", "search", "--onlyvisible", "--name", ".") or ""
+        return {self.x("xdotool", "getwindowname", w).strip() for w in found.split()} - {""}
+
+    def window(self, title):
+        return wait_for(f'a window titled "{title}"', lambda: self.windows(title))[0]
+
+    def geometry(self, window):
+        """(x, y, width, height) of a window on the screen."""
+        info = self.x("xwininfo", "-id", window) or ""
+        fields = dict(re.findall(r"^\s*(Absolute upper-left X|Absolute upper-left Y|Width|"
+                                 r"Height):\s+(-?\d+)", info, re.M))
+        check(len(fields) == 4, f"no geometry for window {window}")
+        return tuple(int(fields[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
+                                              "Width", "Height"))
+
+    def place(self, window, x, y, size=None):
+        self.x("xdotool", "windowmove", window, str(x), str(y))
+        if size:
+            self.x("xdotool", "windowsize", window, str(size[0]), str(size[1]))
+        wait_for(f"window {window} at {x},{y}",
+                 lambda: self.geometry(window)[:2] == (x, y) and
+                 (size is None or self.geometry(window)[2:] == size))
+
+    def click(self, x, y):
+        self.x("xdotool", "mousemove", str(x), str(y), "click", "1")
+
+    def keys(self, window, keys):
+        self.x("xdotool", "windowfocus", "--sync", window)
+        self.x("xdotool", "key", keys)
+
+    def clipboard(self):
+        return self.x("xclip", "-o", "-selection", "clipboard")
+
+    def put_sentinel_on_clipboard(self):
+        """Owns the clipboard with a text no program step writes, so a change shows."""
+        sentinel = "e2e-sentinel-%d" % time.monotonic_ns()
+        owner = subprocess.Popen(["xclip", "-quiet", "-i", "-selection", "clipboard"],
+                                 env=self.env, stdin=subprocess.PIPE,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(owner)
+        owner.stdin.write(sentinel.encode())
+        owner.stdin.close()
+        wait_for("the sentinel on the clipboard", lambda: self.clipboard() == sentinel)
+        return sentinel
+
+    def new_clipboard_text(self, sentinel):
+        def changed():
+            text = self.clipboard()
+            return None if text in (None, sentinel) else [text]
+
+        return wait_for("the program to set the clipboard", changed)[0]
+
+    def screenshot(self, name):
+        self.shots += 1
+        path = os.path.join(self.out_dir, "%02d-%s.png" % (self.shots, name))
+        subprocess.run(["import", "-display", self.display, "-window", "root", path],
+                       check=True, capture_output=True, timeout=20)
+        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+                             capture_output=True, timeout=20).stdout
+        return Image(ppm)
+
+    def wait_for_screen(self, what, name, test, timeout=WAIT):
+        """Screenshots until test(image) holds; returns that image."""
+        def shown():
+            image = self.screenshot(name)
+            return image if test(image) else None
+
+        return wait_for(what, shown, timeout=timeout, interval=0.2)
+
+    # the program
+
+    def launch(self, name, args=(), config=None):
+        env = dict(self.env)
+        env["XDG_CONFIG_HOME"] = config or tempfile.mkdtemp(dir=self.temp)
+        log = open(os.path.join(self.out_dir, name + ".log"), "w")
+        program = subprocess.Popen([self.tamberlo, *args], env=env, stdout=log,
+                                   stderr=subprocess.STDOUT)
+        self.processes.append(program)
+        return program
+
+    def quits_with_zero(self, program, window):
+        self.keys(window, "ctrl+q")
+        try:
+            status = program.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            raise Failure("Ctrl+Q did not end the program")
+        check(status == 0, f"the program ended with status {status}, not 0")
+
+
+def expected_codes(path):
+    """The code list that reading `path` gives: lines without white space that are empty
+    or begin with a code."""
+    with open(path, encoding="utf-8") as file:
+        lines = re.split(r"\r\n|\r|\n", file.read())
+    if lines and lines[-1] == "":
+        lines.pop()  # the line end of the last line starts no new one
+    codes = (re.sub(r"\s", "", line) for line in lines)
+    return [code for code in codes if code == "" or CODE.match(code)]
+
+
+class Grid:
+    """The fixed grid over the main window's content area, in screen pixels."""
+
+    def __init__(self, left, top, width, height):
+        self.left, self.top = left, top
+        self.cell_w, self.cell_h = width // GRID_COLS, height // GRID_ROWS
+        self.box = (left, top, width, height)
+
+    def cell(self, index):
+        """(x, y, w, h) of the cell that shows code `index`: codes fill columns first."""
+        column, row = divmod(index, GRID_ROWS)
+        return (self.left + column * self.cell_w, self.top + row * self.cell_h,
+                self.cell_w, self.cell_h)
+
+    def centre(self, index):
+        x, y, w, h = self.cell(index)
+        return x + w // 2, y + h // 2
+
+
+def framed(image, cell):
+    """True when red runs along all four sides of the cell (within 3 pixels of each)."""
+    x, y, w, h = cell
+
+    def side(points):
+        hits = sum(1 for px, py in points if any(
+            is_red(image.pixel(px + dx, py + dy)) for dx in range(-3, 4) for dy in range(-3, 4)
+            if 0 <= px + dx < image.width and 0 <= py + dy < image.height))
+        return hits >= 0.9 * len(points)
+
+    xs = range(x + 4, x + w - 4, 3)
+    ys = range(y + 4, y + h - 4, 3)
+    return (side([(px, y) for px in xs]) and side([(px, y + h - 1) for px in xs]) and
+            side([(x, py) for py in ys]) and side([(x + w - 1, py) for py in ys]))
+
+
+# The scenarios. Each runs its steps in order and stops at the first that fails.
+
+def scenario_code_file(s, step, sample):
+    codes = expected_codes(sample)
+    title = "Tamberlo:" + os.path.basename(sample)
+    program = s.launch("launch-with-code-file", [sample])
+    state = {}
+
+    def launch():
+        main = s.window(title)
+        s.window("Code List")
+        titles = s.visible_titles()
+        check(titles == {title, "Code List"},
+              f"expected only the main window and the code window, found {sorted(titles)}")
+        state["main"] = main
+
+    step(f'launch with a code file: "{title}" and "Code List" open, no Open dialog', launch)
+
+    def arrange():
+        main, code_list = state["main"], s.window("Code List")
+        s.place(code_list, MAIN_SIZE[0] + 20, 0)
+        s.place(main, 0, 0, MAIN_SIZE)
+        # The content area is white below the menu bar; its top is the first white pixel
+        # down the window's right-most column, where no cartoon reaches.
+        right = MAIN_SIZE[0] - 1
+        image = s.wait_for_screen("the resized grid to be painted", "resized",
+                                  lambda im: im.pixel(right, MAIN_SIZE[1] - 1) == WHITE)
+        top = next((y for y in range(60) if image.pixel(right, y) == WHITE), None)
+        check(top is not None and top > 0, "no menu bar above the grid")
+        state["grid"] = Grid(0, top, MAIN_SIZE[0], MAIN_SIZE[1] - top)
+        x, y, w, h = s.geometry(code_list)
+        state["list"] = (x, y + h - CODE_LIST_SIZE[1])
+
+    step("the main window sized and the code window moved beside it", arrange)
+
+    def click_cell():
+        grid, index = state["grid"], GRID_ROWS + 3  # row 3 of column 1
+        sentinel = s.put_sentinel_on_clipboard()
+        s.click(*grid.centre(index))
+        text = s.new_clipboard_text(sentinel)
+        check(text == codes[index], f"clipboard holds {text!r}, the cell shows {codes[index]!r}")
+
+    step("clicking a cell puts that cell's code on the clipboard", click_cell)
+
+    def choose_row():
+        grid = state["grid"]
+        sentinel = s.put_sentinel_on_clipboard()
+        s.click(state["list"][0] + 40, state["list"][1] + 100)
+        text = s.new_clipboard_text(sentinel)
+        check(text in codes, f"clipboard holds {text!r}, which is no row of the list")
+        cells = [grid.cell(i) for i, code in enumerate(codes)
+                 if code == text and i < GRID_COLS * GRID_ROWS]
+        other = grid.cell(next(i for i, code in enumerate(codes) if code != text))
+        image = s.wait_for_screen(f"red frames around the cells of {text}", "frame",
+                                  lambda im: all(framed(im, cell) for cell in cells))
+        check(not framed(image, other), "a cell of another code is framed too")
+
+    step("choosing a row copies it and frames its cells in red", choose_row)
+
+    def invert():
+        grid = state["grid"]
+        area = grid.box[2] * grid.box[3]
+        image = s.screenshot("white")
+        check(image.count(grid.box, WHITE) > 0.8 * area, "the grid background is not white")
+        s.keys(state["main"], "ctrl+b")
+        state["inverted"] = s.wait_for_screen(
+            "a black grid background", "black",
+            lambda im: im.count(grid.box, BLACK) > 0.8 * area)
+
+    step("Ctrl+B (Invert Background) turns the grid background black", invert)
+
+    def toggle_texts():
+        grid, before = state["grid"], state["inverted"]
+        s.keys(state["main"], "ctrl+i")
+        hidden = s.wait_for_screen("the code texts to go", "no-texts",
+                                   lambda im: not im.same(before, grid.box))
+        check(hidden.count_light(grid.box) < before.count_light(grid.box) / 2,
+              "the white code texts did not go")
+        s.keys(state["main"], "ctrl+i")
+        s.wait_for_screen("the code texts to come back as before", "texts",
+                          lambda im: im.same(before, grid.box))
+
+    step("Ctrl+I hides the code texts and shows them again", toggle_texts)
+
+    def symbol_set():
+        grid = state["grid"]
+        check(s.screenshot("cfg").count(grid.box, GREEN) > 0, "no green mannose in CFG")
+        s.keys(state["main"], "ctrl+shift+c")
+        selector = s.window("Symbol Selector")
+        s.place(selector, 0, MAIN_SIZE[1] + 10)  # below the main window, off the grid
+        x, y, w, h = s.geometry(selector)
+        left, top, width, height = GLYCOBASE_BUTTON
+        s.click(x + left + 10, y + h - SELECTOR_SIZE[1] + top + height // 2)
+        image = s.wait_for_screen("the grid without pure green", "uoxf",
+                                  lambda im: im.count(grid.box, GREEN) == 0)
+        check(image.count(grid.box, BLACK) < grid.box[2] * grid.box[3] - 1000,
+              "the grid is empty")
+
+    step('Change Symbol Set... > "GlycoBase (UOXF)" redraws without pure green', symbol_set)
+
+    step("Ctrl+Q ends the program with status 0",
+         lambda: s.quits_with_zero(program, state["main"]))
+
+
+def scenario_library(s, step, library):
+    config = tempfile.mkdtemp(dir=s.temp)
+    shutil.copy(library, os.path.join(config, "Wendrix.plist"))
+    program = s.launch("launch-with-library", config=config)
+    title = "Tamberlo: Wendrix Library"
+
+    def launch():
+        s.window(title)
+        titles = s.visible_titles()
+        check(titles <= {title, "Code List"}, f"unexpected windows: {sorted(titles)}")
+
+    step(f'launch with the library in the configuration folder: "{title}"', launch)
+    step("Ctrl+Q ends the program with status 0",
+         lambda: s.quits_with_zero(program, s.window(title)))
+
+
+def scenario_unreadable(s, step):
+    folder = os.path.join(s.temp, "codes-folder.txt")
+    os.mkdir(folder)  # a folder passed as the code file: it cannot be read as text
+    program = s.launch("launch-with-unreadable-file", [folder])
+
+    def report():
+        s.window("Unhandled Exception")
+        # Each reading of the file reports once: dismiss reports until only the main
+        # window is left.
+        wait_for("the main window after the reports", lambda: dismiss_reports(s))
+
+    step("launch with a folder as the code file: a message box, then the main window", report)
+    step("the program still answers: Ctrl+Q ends it with status 0",
+         lambda: s.quits_with_zero(program, s.window("Tamberlo")))
+
+
+def dismiss_reports(s):
+    """Presses Return on each report shown; true once the main window shows alone."""
+    for box in s.windows("Unhandled Exception"):
+        s.screenshot("report")
+        s.keys(box, "Return")
+        wait_for("the report to close", lambda: box not in s.windows("Unhandled Exception"))
+    return s.windows("Tamberlo") and not s.windows("Unhandled Exception")
+
+
+def install_missing_tools(source_dir):
+    missing = sorted({package for tool, package in TOOLS.items() if not shutil.which(tool)})
+    if missing:
+        subprocess.run([os.path.join(source_dir, "scripts", "install-deps.sh"), *missing],
+                       check=True)
+
+
+def main():
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    tamberlo, source_dir, build_dir = (os.path.abspath(a) for a in sys.argv[1:])
+    install_missing_tools(source_dir)
+    out_dir = os.path.join(build_dir, "e2e")
+    shutil.rmtree(out_dir, ignore_errors=True)
+    os.makedirs(out_dir)
+
+    results = []
+    session = Session(out_dir)
+    session.tamberlo = tamberlo
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
+
+    def run_scenario(scenario, *args):
+        def step(name, action):
+            try:
+                action()
+            except (Failure, subprocess.SubprocessError, OSError) as error:
+                results.append(False)
+                print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
+                raise Failure(name) from error
+            results.append(True)
+            print(f"ok {len(results)} - {name}", flush=True)
+
+        try:
+            scenario(session, step, *args)
+        except Failure:
+            pass  # the rest of this scenario depends on the failed step
+        finally:
+            session.end_programs()
+
+    try:
+        run_scenario(scenario_code_file, os.path.join(source_dir, "examples", "sample-codes.txt"))
+        run_scenario(scenario_library, os.path.join(source_dir, "examples", "Wendrix.plist"))
+        run_scenario(scenario_unreadable)
+    finally:
+        session.cleanup()
+
+    failed = results.count(False)
+    print(f"{results.count(True)} passed, {failed} failed")
+    if failed:
+        print(f"# screenshots and program logs: {out_dir}")
+        sys.exit(1)
+    shutil.rmtree(out_dir, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()

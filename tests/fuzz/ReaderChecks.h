@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace fuzz {
+
+/// @brief Binds the regular-expression component as start-up does and makes a core
+/// application, so that the readers run as in the program; once per process.
+void SetUpReaders();
+
+/// @brief Writes @p bytes as a code file in @p folder and reads it with codes::ReadCodeFile.
+/// @return What is wrong with the result, or "" when nothing is: a readable file must give
+/// no error, at most one code per line, and only codes without white space that are empty
+/// or begin with a glycan code.
+QString CheckCodeFile(const QString& folder, const QByteArray& bytes);
+
+/// @brief Writes @p bytes as the library file in @p folder and reads it with
+/// codes::ReadLibrary. @return What is wrong with the result, or "": the file must count as
+/// existing, give no error, at most one code per line, and only codes of digits.
+QString CheckLibrary(const QString& folder, const QByteArray& bytes);
+
+} // namespace fuzz
