@@ -11,6 +11,7 @@ deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when a step fails.
 
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -101,19 +102,20 @@ def is_red(p):
 class Session:
     """One X server, the programs started on it, and what the steps leave behind."""
 
-    def __init__(self, out_dir):
+    def __init__(self, tamberlo, out_dir):
+        self.tamberlo = tamberlo
         self.out_dir = out_dir
         self.shots = 0
         self.processes = []  # every process started, ended by id at cleanup
+        self.log = None  # the log of the program launched last
         self.temp = tempfile.mkdtemp(prefix="tamberlo-e2e-")
         self.env = dict(os.environ)
-        self.display = self.start_xvfb()
-        self.env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
         runtime = os.path.join(self.temp, "runtime")
         os.mkdir(runtime, 0o700)
-        self.env["XDG_RUNTIME_DIR"] = runtime
+        self.env.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
 
     def start_xvfb(self):
+        """Starts an X server on a display number that it finds free itself."""
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
@@ -122,9 +124,11 @@ class Session:
         self.processes.append(xvfb)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()  # Xvfb writes it once it accepts connections
+            # Xvfb writes the number once it accepts connections.
+            ready = select.select([pipe], [], [], WAIT)[0]
+            number = pipe.readline().strip() if ready else ""
         check(number.isdigit(), "Xvfb did not start (see xvfb.log)")
-        return ":" + number
+        self.env["DISPLAY"] = ":" + number
 
     @staticmethod
     def stop(processes):
@@ -213,7 +217,7 @@ class Session:
     def screenshot(self, name):
         self.shots += 1
         path = os.path.join(self.out_dir, "%02d-%s.png" % (self.shots, name))
-        subprocess.run(["import", "-display", self.display, "-window", "root", path],
+        subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", path],
                        check=True, capture_output=True, timeout=20)
         ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
                              capture_output=True, timeout=20).stdout
@@ -232,9 +236,9 @@ class Session:
     def launch(self, name, args=(), config=None):
         env = dict(self.env)
         env["XDG_CONFIG_HOME"] = config or tempfile.mkdtemp(dir=self.temp)
-        log = open(os.path.join(self.out_dir, name + ".log"), "w")
-        program = subprocess.Popen([self.tamberlo, *args], env=env, stdout=log,
-                                   stderr=subprocess.STDOUT)
+        self.log = os.path.join(self.out_dir, name + ".log")
+        program = subprocess.Popen([self.tamberlo, *args], env=env,
+                                   stdout=open(self.log, "w"), stderr=subprocess.STDOUT)
         self.processes.append(program)
         return program
 
@@ -366,11 +370,11 @@ def scenario_code_file(s, step, sample):
 
     def toggle_texts():
         grid, before = state["grid"], state["inverted"]
+        texts = before.count_light(grid.box)
+        check(texts > 0, "no light code texts on the black background")
         s.keys(state["main"], "ctrl+i")
-        hidden = s.wait_for_screen("the code texts to go", "no-texts",
-                                   lambda im: not im.same(before, grid.box))
-        check(hidden.count_light(grid.box) < before.count_light(grid.box) / 2,
-              "the white code texts did not go")
+        s.wait_for_screen("the code texts to go", "no-texts",
+                          lambda im: im.count_light(grid.box) < texts / 2)
         s.keys(state["main"], "ctrl+i")
         s.wait_for_screen("the code texts to come back as before", "texts",
                           lambda im: im.same(before, grid.box))
@@ -455,32 +459,39 @@ def main():
     os.makedirs(out_dir)
 
     results = []
-    session = Session(out_dir)
-    session.tamberlo = tamberlo
+    session = Session(tamberlo, out_dir)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
 
-    def run_scenario(scenario, *args):
-        def step(name, action):
-            try:
-                action()
-            except (Failure, subprocess.SubprocessError, OSError) as error:
-                results.append(False)
-                print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
-                raise Failure(name) from error
-            results.append(True)
-            print(f"ok {len(results)} - {name}", flush=True)
+    def step(name, action):
+        try:
+            action()
+        except (Failure, subprocess.SubprocessError, OSError) as error:
+            results.append(False)
+            print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
+            if session.log:
+                with open(session.log, errors="replace") as log:
+                    print("".join("# | " + line for line in log.readlines()[-15:]), end="")
+            raise Failure(name) from error
+        results.append(True)
+        print(f"ok {len(results)} - {name}", flush=True)
 
+    def run_scenario(scenario, *args):
         try:
             scenario(session, step, *args)
         except Failure:
             pass  # the rest of this scenario depends on the failed step
         finally:
             session.end_programs()
+            session.log = None
 
+    examples = os.path.join(source_dir, "examples")
     try:
-        run_scenario(scenario_code_file, os.path.join(source_dir, "examples", "sample-codes.txt"))
-        run_scenario(scenario_library, os.path.join(source_dir, "examples", "Wendrix.plist"))
+        step("start an X server of our own", session.start_xvfb)
+        run_scenario(scenario_code_file, os.path.join(examples, "sample-codes.txt"))
+        run_scenario(scenario_library, os.path.join(examples, "Wendrix.plist"))
         run_scenario(scenario_unreadable)
+    except Failure:
+        pass
     finally:
         session.cleanup()
 
