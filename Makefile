@@ -56,5 +56,12 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	./scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# The benchmarks of bench/ (built when Google Benchmark is installed), one after the other.
+.PHONY: bench
+bench: build
+	@cd $(BUILD_DIR) && for b in bench/bench_*; do \
+	    if [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "./$$b" || exit 1; fi; \
+	done
+
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
