@@ -15,6 +15,7 @@ for target in fuzz_code_file fuzz_library; do
     mkdir -p "$corpus" "$build/crashes"
     echo "== $target: $seconds s"
     if ! "$build/tests/fuzz/$target" -max_total_time="$seconds" -max_len=16384 -timeout=25 \
+        -dict=tests/fuzz/readers.dict \
         -print_final_stats=1 -artifact_prefix="$build/crashes/$target-" \
         "$corpus" examples tests/codes/data tests/fuzz/regressions \
         >"$build/$target.log" 2>&1; then
