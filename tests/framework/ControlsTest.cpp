@@ -226,7 +226,7 @@ TEST_F(FrameworkTest, TabIndexSetsTheFocusOrder)
     EXPECT_EQ(next(r3), r2);
     EXPECT_EQ(next(r2), r1);
     EXPECT_EQ(w.Control<fw::StaticText>("StaticText1").Text(), "Select sugar symbol set:");
-    EXPECT_EQ(w.Control("radiobutton1")->Widget()->font().pointSize(), 12);
+    EXPECT_EQ(w.Control("radiobutton1")->Widget()->font().pixelSize(), 12);
 }
 
 } // namespace

@@ -145,7 +145,7 @@ TEST_F(Window3Test, LayoutIsAFixedSizeWindowWithTheButtonsInScreenOrder)
     for (const fw::Control* control : controls) {
         names.append(control->Name());
         EXPECT_EQ(control->Widget()->x(), 34);
-        EXPECT_EQ(control->Widget()->font().pointSize(), 12);
+        EXPECT_EQ(control->Widget()->font().pixelSize(), 12);
     }
     EXPECT_EQ(names, QStringList({"StaticText1", "RadioButton1", "RadioButton3", "RadioButton2"}));
     EXPECT_EQ(selector.StaticText1().Text(), "Select sugar symbol set:");
