@@ -15,7 +15,7 @@ std::shared_ptr<class MenuBar1>& instance()
 }
 
 /// One item as the menu tables give it; a separator has no shortcut at all.
-struct ItemSpec {
+struct ItemRow {
     const char* name;
     const char* text;
     std::optional<const char*> shortcut;
@@ -23,14 +23,14 @@ struct ItemSpec {
     bool quit = false;
 };
 
-template <class Item> std::shared_ptr<fw::MenuItem> newItem(const ItemSpec& spec)
+template <class Item> std::shared_ptr<fw::MenuItem> newItem(const ItemRow& row)
 {
     auto item = std::make_shared<Item>();
-    item->Name(QString::fromUtf8(spec.name));
-    item->AutoEnable(spec.autoEnable);
-    item->Text(QString::fromUtf8(spec.text));
-    if (spec.shortcut) {
-        item->KeyboardShortcut(QString::fromUtf8(*spec.shortcut));
+    item->Name(QString::fromUtf8(row.name));
+    item->AutoEnable(row.autoEnable);
+    item->Text(QString::fromUtf8(row.text));
+    if (row.shortcut) {
+        item->KeyboardShortcut(QString::fromUtf8(*row.shortcut));
     }
     return item;
 }
@@ -39,11 +39,11 @@ template <class Item> std::shared_ptr<fw::MenuItem> newItem(const ItemSpec& spec
 /// the bar's children by its Name for every item.
 template <std::size_t N>
 void buildMenu(fw::MenuBar& bar, const char* titleName, const char* titleText,
-               const ItemSpec (&items)[N])
+               const ItemRow (&items)[N])
 {
     bar.Append(newItem<fw::MenuItem>({titleName, titleText, ""}));
-    for (const ItemSpec& spec : items) {
-        auto item = spec.quit ? newItem<fw::QuitMenuItem>(spec) : newItem<fw::MenuItem>(spec);
+    for (const ItemRow& row : items) {
+        auto item = row.quit ? newItem<fw::QuitMenuItem>(row) : newItem<fw::MenuItem>(row);
         fw::NotNil(bar.Child(QString::fromUtf8(titleName)), titleName).Append(std::move(item));
     }
 }
@@ -66,7 +66,7 @@ MenuBar1::MenuBar1()
 
 void MenuBar1::Untitled0()
 {
-    static const ItemSpec items[] = {
+    static const ItemRow items[] = {
         {"FileNew", "New", "Cmd+N", false},
         {"FileClose", "Close", "Cmd+W"},
         {"UntitledSeparator1", "-", std::nullopt},
@@ -83,7 +83,7 @@ void MenuBar1::Untitled0()
 void MenuBar1::Untitled1()
 {
     // clang-format off
-    static const ItemSpec items[] = {
+    static const ItemRow items[] = {
         {"EditUndo", "&Undo", "Cmd+Z"},
         {"UntitledMenu1", "-", std::nullopt},
         {"EditCut", "Cu&t", "Cmd+X"},
@@ -99,7 +99,7 @@ void MenuBar1::Untitled1()
 
 void MenuBar1::Untitled2()
 {
-    static const ItemSpec items[] = {
+    static const ItemRow items[] = {
         {"Invert", "Invert Background", "Cmd+B"},
         {"ViewShowIdentifiers", "Toggle N-glycan identifiers", "Cmd+i"},
         {"UntitledSeparator0", "-", std::nullopt},
@@ -110,7 +110,7 @@ void MenuBar1::Untitled2()
 
 void MenuBar1::Untitled3()
 {
-    static const ItemSpec items[] = {
+    static const ItemRow items[] = {
         {"WindowGlycanwindow", "Glycan window", ""},
         {"WindowCodewindow", "Code window", ""},
     };
