@@ -20,7 +20,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -28,10 +27,9 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-/// Sets the runtime up as start-up does (once per process), registers a fresh application
-/// object for each test and answers every dialog: the Open dialog from `openAnswers` (cancel
-/// when empty), messages into `reports`. The Preferences folder is a temporary folder that
-/// holds no library until a test writes one.
+/// Starts the runtime as start-up does (once), registers a fresh application object per test
+/// and answers every dialog: the Open dialog with `openAnswers` in turn (an empty answer, or
+/// none left, cancels), messages into `reports`. The Preferences folder is a temporary one.
 class WindowsTest : public ::testing::Test {
   protected:
     void SetUp() override
@@ -44,26 +42,20 @@ class WindowsTest : public ::testing::Test {
             Glycan::InitializeState();
             PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
             for (int i = 0; i < RegExEntryCount; ++i) {
-                table.Set(
-                    i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
+                table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[std::size_t(i)]));
             }
             codes::FileTypes::Initialize();
         }
         ASSERT_TRUE(temp_.isValid());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(temp_.path()));
-
         fw::DialogSeam::openFile = [this](const QString&) -> std::optional<QString> {
             ++openDialogs;
             const QString answer = openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-            if (answer.isEmpty()) {
-                return std::nullopt;
-            }
-            return answer;
+            return answer.isEmpty() ? std::nullopt : std::optional<QString>(answer);
         };
         fw::DialogSeam::message = [this](const QString& title, const QString& text) {
             reports.append(title + QStringLiteral(": ") + text);
         };
-
         auto app = std::make_unique<class App>();
         app->MenuBar(MenuBar1Instance());
         fw::RegisterAppObject(std::move(app));
@@ -81,30 +73,27 @@ class WindowsTest : public ::testing::Test {
 
     QString TempPath(const QString& name) const { return temp_.filePath(name); }
 
-    /// Writes @p bytes to the file @p name in the temporary folder; returns its path.
+    /// Writes @p bytes to @p name in the temporary folder; returns its path.
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = TempPath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        EXPECT_EQ(file.write(bytes), bytes.size());
-        return path;
+        QFile file(TempPath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
     }
 
-    /// The main window after its first load, which the Open dialog's cancel ends.
+    /// The main window, made (with its first load) when none is open.
     class Window1& MainWindow() { return Window1(); }
 
+    /// The code window's rows.
     static QStringList Rows()
     {
         QStringList rows;
-        const fw::Listbox& list = Window2().ListBox1();
-        for (int i = 0; i < list.RowCount(); ++i) {
-            rows.append(list.Row(i));
+        for (int i = 0; i < Window2().ListBox1().RowCount(); ++i) {
+            rows.append(Window2().ListBox1().Row(i));
         }
         return rows;
     }
 
-    /// Paths the Open dialog answers in turn; an empty one, or none left, cancels.
     QStringList openAnswers;
     int openDialogs = 0;
     QStringList reports;
