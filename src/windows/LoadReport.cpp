@@ -1,14 +1,17 @@
 #include "LoadReport.h"
 
 #include "CodeList.h"
-#include "ExceptionReport.h"
-#include "RuntimeException.h"
+#include "MsgBox.h"
 
-#include <exception>
+namespace {
+
+const QString title = QStringLiteral("Tamberlo");
+
+} // namespace
 
 void ReportUnreadableFile(const QString& error)
 {
-    fw::UnhandledException(std::make_exception_ptr(fw::IOException(error)));
+    fw::MsgBox(title, error);
 }
 
 void ReportCodesLeftOut(const QString& source, qsizetype leftOut)
@@ -19,5 +22,5 @@ void ReportCodesLeftOut(const QString& source, qsizetype leftOut)
             .arg(codes::CodeListCapacity)
             .arg(source)
             .arg(leftOut);
-    fw::UnhandledException(std::make_exception_ptr(fw::OutOfBoundsException(text)));
+    fw::MsgBox(title, text);
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-/// @brief Tells the user, through the framework's report, that a code file or the code
+/// @brief Tells the user in a message box that a code file or the code
 /// library could not be read; @p error names the file and the reason.
 void ReportUnreadableFile(const QString& error);
 

@@ -1,0 +1,25 @@
+#include "MsgBox.h"
+
+#include "DialogSeam.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace fw {
+
+void MsgBox(const QString& title, const QString& text)
+{
+    if (DialogSeam::message) {
+        DialogSeam::message(title, text);
+        return;
+    }
+    if (QApplication::instance() == nullptr) {
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("MsgBox"));
+    box.exec();
+}
+
+} // namespace fw
