@@ -4,9 +4,10 @@
 Usage: run_e2e.py TAMBERLO SOURCE_DIR OUTPUT_DIR
 
 Starts Xvfb on a free display, launches the program, and works it only through the X
-server: xdotool for keys, clicks and window moves, xclip for the clipboard, xwininfo for
-window geometry and `import` screenshots for what is on the screen. Every wait polls with a
-deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when a step fails.
+server: xdotool for keys, clicks and window moves, xclip for the clipboard, xwininfo and
+xprop for window geometry and type, and `import` screenshots for what is on the screen.
+Every wait polls with a deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when
+a step fails.
 """
 
 import os
@@ -20,7 +21,7 @@ import tempfile
 import time
 
 TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xclip": "xclip", "xwininfo": "x11-utils",
-         "import": "imagemagick", "convert": "imagemagick"}
+         "xprop": "x11-utils", "import": "imagemagick", "convert": "imagemagick"}
 
 WAIT = 30.0  # seconds for any one thing to happen; generous for sanitizer builds
 SCREEN = (1280, 1024)
@@ -156,10 +157,21 @@ class Session:
                                 timeout=timeout)
         return result.stdout if result.returncode == 0 else None
 
-    def windows(self, title):
-        """Visible windows whose whole title is `title`."""
-        found = self.x("xdotool", "search", "--onlyvisible", "--name", exactly(title))
+    def visible(self, title_pattern):
+        found = self.x("xdotool", "search", "--onlyvisible", "--name", title_pattern)
         return found.split() if found else []
+
+    def is_dialog(self, window):
+        kind = self.x("xprop", "-id", window, "_NET_WM_WINDOW_TYPE") or ""
+        return "_NET_WM_WINDOW_TYPE_DIALOG" in kind
+
+    def windows(self, title):
+        """Visible windows, not dialogs, whose whole title is `title`."""
+        return [w for w in self.visible(exactly(title)) if not self.is_dialog(w)]
+
+    def dialogs(self):
+        """Visible dialog windows: message boxes, the Open dialog."""
+        return [w for w in self.visible(".") if self.is_dialog(w)]
 
     def visible_titles(self):
         found = self.x("xdotool", "search", "--onlyvisible", "--name", ".") or ""
@@ -308,6 +320,7 @@ def scenario_code_file(s, step, sample):
     def launch():
         main = s.window(title)
         s.window("Code List")
+        check(not s.dialogs(), "a dialog is open")
         titles = s.visible_titles()
         check(titles == {title, "Code List"},
               f"expected only the main window and the code window, found {sorted(titles)}")
@@ -409,6 +422,7 @@ def scenario_library(s, step, library):
 
     def launch():
         s.window(title)
+        check(not s.dialogs(), "a dialog is open")
         titles = s.visible_titles()
         check(titles <= {title, "Code List"}, f"unexpected windows: {sorted(titles)}")
 
@@ -423,23 +437,23 @@ def scenario_unreadable(s, step):
     program = s.launch("launch-with-unreadable-file", [folder])
 
     def report():
-        s.window("Unhandled Exception")
-        # Each reading of the file reports once: dismiss reports until only the main
+        wait_for("a message box", s.dialogs)
+        # Each reading of the file reports once: dismiss message boxes until only the main
         # window is left.
-        wait_for("the main window after the reports", lambda: dismiss_reports(s))
+        wait_for("the main window after the message boxes", lambda: dismiss_dialogs(s))
 
     step("launch with a folder as the code file: a message box, then the main window", report)
     step("the program still answers: Ctrl+Q ends it with status 0",
          lambda: s.quits_with_zero(program, s.window("Tamberlo")))
 
 
-def dismiss_reports(s):
-    """Presses Return on each report shown; true once the main window shows alone."""
-    for box in s.windows("Unhandled Exception"):
-        s.screenshot("report")
+def dismiss_dialogs(s):
+    """Presses Return in each dialog shown; true once the main window shows alone."""
+    for box in s.dialogs():
+        s.screenshot("message")
         s.keys(box, "Return")
-        wait_for("the report to close", lambda: box not in s.windows("Unhandled Exception"))
-    return s.windows("Tamberlo") and not s.windows("Unhandled Exception")
+        wait_for("the message box to close", lambda: box not in s.dialogs())
+    return s.windows("Tamberlo") and not s.dialogs()
 
 
 def install_missing_tools(source_dir):
