@@ -2,14 +2,24 @@
 
 #include "Graphics.h"
 
+#include "StampCache.h"
+
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
+#include <QList>
+#include <QPen>
+#include <QPolygonF>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
+class QRect;
 
 namespace fw {
 
@@ -40,6 +50,13 @@ namespace fw {
 /// - DrawString draws one line, never wrapped or condensed, starting at x with its baseline
 ///   at y. Only the characters that can reach the visible area are laid out, so an
 ///   enormous text costs no more than a screenful.
+///
+/// Speed: a drawing repeats the same small symbols, lines and texts thousands of times. On a
+/// raster device under a whole-pixel translation, a small shape, line or polygon drawn a
+/// second time is composed from the pixels of its first rendering (StampCache), and a text
+/// drawn again reuses its shaped glyphs; both give the same pixels as drawing anew.
+/// Elsewhere (a printed page, a scaled painter) every call draws vector geometry and text.
+/// Pens, brushes and fonts are made only when they change.
 ///
 /// The surface saves the painter's state when it is made and restores it when destroyed.
 /// Nothing is drawn, and text measures 0, while the painter is not active.
@@ -73,24 +90,72 @@ class QPainterGraphics : public Graphics {
     QFont Font();
 
   private:
+    /// A text shaped once: its glyphs placed on a line whose top is at y = 0.
+    struct ShapedText {
+        QList<QGlyphRun> runs;
+        double ascent = 0.0;
+    };
+
+    /// A font the surface has used, with its measures once asked for and the texts it drew.
+    struct FontEntry {
+        QString family;
+        double pixelSize = 0.0;
+        bool bold = false;
+        bool italic = false;
+        QFont font;
+        std::optional<QFontMetricsF> metrics;
+        std::optional<int> height;
+        QHash<QString, ShapedText> texts;
+    };
+
     /// Width in units of later lines and outlines: at least 1.
     int lineWidth() const;
     /// Shift that puts lines of the current width on pixel centres.
     double lineOffset() const;
+    const QPen& strokePen();
+    const QBrush& fillBrush();
+    const QPen& textPen();
     bool textEnabled() const;
+    FontEntry& font();
     const QFontMetricsF& metrics();
     void fontChanged();
 
+    /// Whether drawings may be composed from stamps on this painter right now.
+    bool stampable() const;
+    /// Composes the stamp of @p key with its anchor at (x, y), rendering it first with
+    /// @p paint (which draws with the anchor at the origin) inside the pixels that @p bounds
+    /// gives, relative to the anchor. False when the caller has to draw directly: a key's
+    /// first use, or a drawing too large for a stamp.
+    template <class Bounds, class Paint>
+    bool drawStamp(StampCache::Key& key, std::int32_t x, std::int32_t y, const Bounds& bounds,
+                   const Paint& paint);
+    /// Fills polygon_ with the vertices of @p points less (originX, originY), shifted onto
+    /// pixel centres for the current line width.
+    void loadPolygon(const std::vector<std::int32_t>& points, double originX, double originY);
+    void paintObject(QPainter& painter, const Shape& shape, double centreX, double centreY) const;
+    /// The glyphs of @p text in the current font, shaped on first use.
+    const ShapedText& shaped(const QString& text);
+
     QPainter& painter_;
     bool saved_ = false;
+    bool raster_ = false;
+    Color colour_ = RGB(0, 0, 0);
     QColor color_{0, 0, 0};
     int penWidth_ = 1;
+    std::optional<QPen> strokePen_;
+    std::optional<QBrush> fillBrush_;
+    std::optional<QPen> textPen_;
+    QPolygonF polygon_;
+    StampCache stamps_;
+
     QString family_;
     double pixelSize_ = 12.0;
     bool bold_ = false;
     bool italic_ = false;
-    std::optional<QFont> font_;
-    std::optional<QFontMetricsF> metrics_;
+    std::vector<FontEntry> fonts_;
+    /// Index in fonts_ of the font for the current settings, and of the painter's font.
+    int currentFont_ = -1;
+    int painterFont_ = -1;
 };
 
 } // namespace fw

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace {
 
@@ -55,6 +57,15 @@ TEST(QPainterGraphics, ShapesAreCentredOnTheirPointWithCrispBorders)
         EXPECT_EQ(square.pixel(45, i), black);
     }
     EXPECT_EQ(square.pixel(46, 46), qRgb(0, 0, 255));
+    // A square smaller than its border shows as the border alone: one black pixel here.
+    const QImage dot = Draw([](Graphics& g) {
+        RectShape rect;
+        rect.Width = rect.Height = 0.81;
+        rect.Border = 100.0;
+        g.DrawObject(rect, 50, 50);
+    });
+    EXPECT_EQ(InkBounds(dot, white), QRect(50, 50, 1, 1));
+    EXPECT_EQ(dot.pixel(50, 50), black);
     // An oval with no border set shows its fill colour only (white on white here).
     EXPECT_TRUE(InkBounds(Draw([](Graphics& g) {
                               OvalShape oval;
@@ -164,6 +175,134 @@ TEST(QPainterGraphics, AHugeTextDrawsOnlyWhatCanShow)
     const QImage image = Draw([&huge](Graphics& g) { g.DrawString(huge, 5, 50); });
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(InkBounds(image, white).right(), 99);
+}
+
+/// The largest difference of two equally large images in any colour channel.
+int ChannelDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
+/// One call of each kind the drawings make, at sizes from a dense grid's to a large cartoon's.
+std::vector<std::function<void(Graphics&, int, int)>> SampleDrawings()
+{
+    std::vector<std::function<void(Graphics&, int, int)>> drawings;
+    for (const double size : {0.81, 2.81, 5.0, 10.5, 20.0}) {
+        drawings.push_back([size](Graphics& g, int x, int y) {
+            OvalShape oval;
+            oval.Width = oval.Height = size;
+            oval.FillColor = RGB(0, 200, 0);
+            g.DrawObject(oval, x, y);
+        });
+        drawings.push_back([size](Graphics& g, int x, int y) {
+            RectShape rect;
+            rect.Width = rect.Height = size;
+            rect.Border = 100.0;
+            rect.FillColor = RGB(0, 0, 255);
+            g.DrawObject(rect, x, y);
+        });
+    }
+    drawings.push_back([](Graphics& g, int x, int y) {
+        RectShape rect;
+        rect.Width = 14.0;
+        rect.Height = 6.0;
+        rect.Border = 50.0;
+        rect.BorderWidth = 3.0;
+        rect.Rotation = 0.4;
+        g.DrawObject(rect, x, y);
+    });
+    for (const int width : {0, 1, 2, 3}) {
+        drawings.push_back([width](Graphics& g, int x, int y) {
+            g.ForeColor(RGB(90, 30, 160));
+            g.PenWidth(width);
+            g.DrawLine(x, y, x - 13, y);
+            g.DrawLine(x, y, x - 9, y - 11);
+            g.DrawLine(x, y, x + 2, y + 17);
+        });
+        drawings.push_back([width](Graphics& g, int x, int y) {
+            const std::vector<std::int32_t> star{0,      x + 8,  y - 3,  x + 2, y - 3,  x,
+                                                 y - 9,  x - 2,  y - 3,  x - 8, y - 3,  x - 3,
+                                                 y + 1,  x - 5,  y + 7,  x,     y + 3,  x + 5,
+                                                 y + 7,  x + 3,  y + 1,  0};
+            g.PenWidth(width);
+            g.ForeColor(RGB(255, 0, 0));
+            g.FillPolygon(star);
+            g.ForeColor(RGB(0, 0, 0));
+            g.DrawPolygon(star);
+        });
+    }
+    for (const float size : {1.62f, 7.0f, 16.0f}) {
+        drawings.push_back([size](Graphics& g, int x, int y) {
+            g.ForeColor(RGB(0, 0, 0));
+            g.TextSize(size);
+            g.DrawString("3100 AV", x - 30, y);
+        });
+    }
+    return drawings;
+}
+
+TEST(QPainterGraphics, ADrawingRepeatedElsewhereGivesTheSamePixels)
+{
+    // The first of three calls rasterises; the later ones reuse its pixels or glyphs. Where a
+    // drawing overlaps itself (a fill under its outline) composing rounds apart by a level.
+    EnsureApplication();
+    const std::vector<std::function<void(Graphics&, int, int)>> drawings = SampleDrawings();
+    for (std::size_t i = 0; i < drawings.size(); ++i) {
+        QImage image(300, 300, QImage::Format_RGB32);
+        image.fill(white);
+        {
+            QPainter painter(&image);
+            fw::QPainterGraphics g(painter);
+            for (const QPoint at : {QPoint(50, 50), QPoint(150, 50), QPoint(50, 150)}) {
+                drawings[i](g, at.x(), at.y());
+            }
+        }
+        const QRect first(0, 0, 100, 100);
+        const QImage reference = image.copy(first);
+        EXPECT_FALSE(InkBounds(reference, white).isNull()) << "drawing " << i;
+        EXPECT_LE(ChannelDifference(image.copy(first.translated(100, 0)), reference), 1)
+            << "drawing " << i;
+        EXPECT_LE(ChannelDifference(image.copy(first.translated(0, 100)), reference), 1)
+            << "drawing " << i;
+    }
+}
+
+TEST(QPainterGraphics, DrawsOnAPainterOffsetByWholeOrPartPixelsAsOnePlacedThere)
+{
+    // A widget's painter is often offset; a part-pixel offset must not reuse whole pixels.
+    EnsureApplication();
+    const auto drawAll = [](double offset, bool freshSurfaces) {
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(white);
+        QPainter painter(&image);
+        painter.translate(offset, offset);
+        std::optional<fw::QPainterGraphics> shared(std::in_place, painter);
+        for (const auto& draw : SampleDrawings()) {
+            for (int i = 0; i < 2; ++i) {
+                // A fresh surface makes every call a first one.
+                std::optional<fw::QPainterGraphics> fresh;
+                if (freshSurfaces) {
+                    fresh.emplace(painter);
+                }
+                draw(freshSurfaces ? *fresh : *shared, 40, 40);
+            }
+        }
+        shared.reset();
+        painter.end();
+        return image;
+    };
+    for (const double offset : {7.0, 7.5}) {
+        EXPECT_LE(ChannelDifference(drawAll(offset, false), drawAll(offset, true)), 1) << offset;
+    }
 }
 
 TEST(QPainterGraphics, LeavesThePainterAsItFoundIt)
