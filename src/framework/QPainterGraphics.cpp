@@ -31,7 +31,7 @@ constexpr std::size_t maxVisibleCharacters = 1'000'000;
 constexpr std::size_t maxFonts = 16;
 // Texts up to this many bytes are drawn whole: clipping them costs less than bounding them.
 constexpr std::size_t shortText = 256;
-// Shaped texts a font keeps; a full grid draws a few hundred different codes per font.
+// Texts a font remembers; a grid of repeated codes draws far fewer different ones.
 constexpr qsizetype maxShapedTexts = 4096;
 // Polygons of up to this many vertices (the star has ten) are stamped.
 constexpr std::size_t maxStampVertices = 10;
@@ -573,12 +573,13 @@ void QPainterGraphics::DrawString(const std::string& text, std::int32_t x, std::
         shown = leadingCharacters(text, limit);
     }
     if (stampable() && shown.size() <= static_cast<qsizetype>(shortText) && SingleLine(shown)) {
-        const ShapedText& glyphs = shaped(shown);
-        painter_.setPen(textPen());
-        for (const QGlyphRun& run : glyphs.runs) {
-            painter_.drawGlyphRun(QPointF(x, y - glyphs.ascent), run);
+        if (const ShapedText* glyphs = shaped(shown)) {
+            painter_.setPen(textPen());
+            for (const QGlyphRun& run : glyphs->runs) {
+                painter_.drawGlyphRun(QPointF(x, y - glyphs->ascent), run);
+            }
+            return;
         }
-        return;
     }
     const FontEntry& entry = font();
     if (painterFont_ != currentFont_) {
@@ -589,26 +590,30 @@ void QPainterGraphics::DrawString(const std::string& text, std::int32_t x, std::
     painter_.drawText(QPointF(x, y), shown);
 }
 
-const QPainterGraphics::ShapedText& QPainterGraphics::shaped(const QString& text)
+const QPainterGraphics::ShapedText* QPainterGraphics::shaped(const QString& text)
 {
     FontEntry& entry = font();
-    auto found = entry.texts.constFind(text);
-    if (found != entry.texts.constEnd()) {
-        return *found;
+    auto found = entry.texts.find(text);
+    if (found == entry.texts.end()) {
+        if (entry.texts.size() >= maxShapedTexts) {
+            entry.texts.clear();
+        }
+        entry.texts.insert(text, ShapedText{});
+        return nullptr;
     }
-    if (entry.texts.size() >= maxShapedTexts) {
-        entry.texts.clear();
+    ShapedText& result = *found;
+    if (!result.shaped) {
+        QTextLayout layout(text, entry.font, painter_.device());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (line.isValid()) {
+            result.runs = layout.glyphRuns();
+            result.ascent = line.ascent();
+        }
+        result.shaped = true;
     }
-    QTextLayout layout(text, entry.font, painter_.device());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    ShapedText result;
-    if (line.isValid()) {
-        result.runs = layout.glyphRuns();
-        result.ascent = line.ascent();
-    }
-    return *entry.texts.insert(text, std::move(result));
+    return &result;
 }
 
 double QPainterGraphics::StringWidth(const std::string& text)

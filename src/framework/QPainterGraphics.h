@@ -54,7 +54,8 @@ namespace fw {
 /// Speed: a drawing repeats the same small symbols, lines and texts thousands of times. On a
 /// raster device under a whole-pixel translation, a small shape, line or polygon drawn a
 /// second time is composed from the pixels of its first rendering (StampCache), and a text
-/// drawn again reuses its shaped glyphs; both give the same pixels as drawing anew.
+/// drawn a second time keeps its shaped glyphs for reuse; both give the same pixels as
+/// drawing anew.
 /// Elsewhere (a printed page, a scaled painter) every call draws vector geometry and text.
 /// Pens, brushes and fonts are made only when they change.
 ///
@@ -90,8 +91,10 @@ class QPainterGraphics : public Graphics {
     QFont Font();
 
   private:
-    /// A text shaped once: its glyphs placed on a line whose top is at y = 0.
+    /// A text drawn before, and from its second drawing on its glyphs placed on a line
+    /// whose top is at y = 0.
     struct ShapedText {
+        bool shaped = false;
         QList<QGlyphRun> runs;
         double ascent = 0.0;
     };
@@ -133,8 +136,9 @@ class QPainterGraphics : public Graphics {
     /// pixel centres for the current line width.
     void loadPolygon(const std::vector<std::int32_t>& points, double originX, double originY);
     void paintObject(QPainter& painter, const Shape& shape, double centreX, double centreY) const;
-    /// The glyphs of @p text in the current font, shaped on first use.
-    const ShapedText& shaped(const QString& text);
+    /// The glyphs of @p text in the current font, shaped when it is drawn a second time;
+    /// null the first time (shaping for reuse costs more than drawing once).
+    const ShapedText* shaped(const QString& text);
 
     QPainter& painter_;
     bool saved_ = false;

@@ -13,6 +13,7 @@ constexpr qint64 intervalMs = 40;
 
 unsigned calls = 0;
 bool yielding = false;
+unsigned long long turns = 0;
 
 QElapsedTimer& lastYield()
 {
@@ -39,9 +40,12 @@ void YieldToFramework()
         return;
     }
     yielding = true;
+    ++turns;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     yielding = false;
     timer.restart();
 }
+
+unsigned long long YieldedTurns() { return turns; }
 
 } // namespace fw

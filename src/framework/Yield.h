@@ -10,4 +10,10 @@ namespace fw {
 /// re-entered) and while a yield is already under way (it never nests).
 void YieldToFramework();
 
+/// @brief How many times a yield has let the framework deliver events so far.
+///
+/// While it stays the same, no event has run from a yield: what only events change (a
+/// window's selection, its being open) is as it was.
+unsigned long long YieldedTurns();
+
 } // namespace fw

@@ -12,6 +12,7 @@
 #include "Listbox.h"
 #include "Yield.h"
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -21,6 +22,22 @@ constexpr Color white = RGB(255, 255, 255);
 constexpr Color red = RGB(255, 0, 0);
 
 const QString noCode;
+
+/// Puts @p text into @p utf8 as UTF-8, reusing its storage: codes are ASCII digits.
+void AssignUtf8(std::string& utf8, const QString& text)
+{
+    const qsizetype size = text.size();
+    utf8.resize(static_cast<std::size_t>(size));
+    const QChar* chars = text.constData();
+    for (qsizetype k = 0; k < size; ++k) {
+        const char16_t c = chars[k].unicode();
+        if (c >= 0x80) {
+            utf8 = text.toStdString();
+            return;
+        }
+        utf8[static_cast<std::size_t>(k)] = static_cast<char>(c);
+    }
+}
 
 } // namespace
 
@@ -32,13 +49,17 @@ void Window1::drawGraph(Graphics& g)
     g.TextSize(static_cast<float>(2.0 * layout.scale));
 
     std::string code;
+    // The code window's selection, and the window itself, change only when events run: read
+    // them through the accessor at the first code and again after any yield that ran events.
+    QString selected;
+    std::optional<unsigned long long> selectedAtTurn;
     for (std::int32_t i = 0; i < layout.gridRows; ++i) {
         for (std::int32_t j = 0; j < layout.gridCols; ++j) {
             const std::int32_t index = CellCodeIndex(layout, i, j);
             // A cell past the end of the code list is empty, like every entry from T on.
             const bool inList = index >= 0 && index <= LastCodeIndex;
             const QString& entry = inList ? G[static_cast<std::size_t>(index)] : noCode;
-            code = entry.toStdString();
+            AssignUtf8(code, entry);
             Glycan::SetCodeDigits(code);
             if (!code.empty()) {
                 const GridPoint anchor = StructureAnchor(layout, i, j);
@@ -56,7 +77,11 @@ void Window1::drawGraph(Graphics& g)
                     }
                 }
                 // Read through the accessor, so a closed code window comes back.
-                if (Window2().ListBox1().Text() == entry) {
+                if (selectedAtTurn != fw::YieldedTurns()) {
+                    selectedAtTurn = fw::YieldedTurns();
+                    selected = Window2().ListBox1().Text();
+                }
+                if (selected == entry) {
                     g.ForeColor(red);
                     g.PenWidth(2);
                     g.DrawRect(j * layout.cellW, i * layout.cellH, layout.cellW, layout.cellH);

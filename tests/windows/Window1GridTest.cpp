@@ -4,9 +4,15 @@
 #include "CodeDigits.h"
 #include "RecordingGraphics.h"
 
+#include "Yield.h"
+
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -83,6 +89,60 @@ TEST_F(Window1GridTest, ClosedCodeWindowComesBackEmpty)
     EXPECT_NE(fw::WindowRegistry::Live(typeid(class Window2)), nullptr);
     EXPECT_EQ(Window2().ListBox1().RowCount(), 0);
     EXPECT_EQ(CountOf(calls, "PenWidth 2"), 0);
+}
+
+/// Records the drawing and runs @p duringText from within its second DrawString.
+class InterruptedGraphics : public RecordingGraphics {
+  public:
+    explicit InterruptedGraphics(std::function<void()> duringText)
+        : duringText_(std::move(duringText))
+    {
+    }
+    void DrawString(const std::string& text, std::int32_t x, std::int32_t y, std::int32_t wrap,
+                    bool condense) override
+    {
+        RecordingGraphics::DrawString(text, x, y, wrap, condense);
+        if (++texts_ == 2) {
+            duringText_();
+        }
+    }
+
+  private:
+    std::function<void()> duringText_;
+    int texts_ = 0;
+};
+
+TEST_F(Window1GridTest, FramesFollowASelectionThatEventsChangeDuringTheDrawing)
+{
+    class Window1& w = EightCodes();
+    fw::Listbox& list = Window2().ListBox1();
+    list.AddRow("3100202");
+    list.AddRow("3100000");
+    const int last = list.RowCount() - 1;
+    list.ListIndex(last - 1);
+    // After the first text (entry 0) and the second (entry 4), a yield runs an event that
+    // selects entry 1's code; entry 1 (row 1) comes later, entries 2 and 5 as well.
+    InterruptedGraphics g([&list, last] {
+        QTimer::singleShot(0, [&list, last] { list.ListIndex(last); });
+        const auto turns = fw::YieldedTurns();
+        while (fw::YieldedTurns() == turns) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            fw::YieldToFramework();
+        }
+    });
+    w.drawGraph(g);
+    EXPECT_EQ(list.Text(), "3100000");
+    EXPECT_EQ(CountOf(g.calls(), "DrawRect 0 75 100 75"), 1);
+    EXPECT_EQ(CountOf(g.calls(), "PenWidth 2"), 1);
+}
+
+TEST_F(Window1GridTest, CodeTextsAreWrittenWholeInUtf8)
+{
+    class Window1& w = EightCodes();
+    w.G[0] = QStringLiteral("3100202\u00e9\U0001F600");
+    const Calls calls = Draw(w);
+    EXPECT_EQ(CountOf(calls, "DrawString 33 71 3100202\u00e9\U0001F600"), 1);
+    EXPECT_EQ(CountOf(calls, "DrawString 33 146 3100000"), 1);
 }
 
 TEST_F(Window1GridTest, CellsPastTheCodeListAreEmpty)
