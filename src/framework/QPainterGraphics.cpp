@@ -400,7 +400,9 @@ void QPainterGraphics::FillPolygon(const std::vector<std::int32_t>& points)
     const QBrush& brush = fillBrush();
     if (stampable()) {
         if (auto stamp = PolygonStamp(points, FillStamp)) {
-            auto& [key, box] = *stamp;
+            // Plain references: clang before 16 cannot capture structured bindings in lambdas.
+            auto& key = stamp->first;
+            const auto& box = stamp->second;
             key.colour = color_.rgb();
             // The fill follows the outline onto pixel centres.
             key.pen = lineWidth() % 2;
@@ -434,7 +436,9 @@ void QPainterGraphics::DrawPolygon(const std::vector<std::int32_t>& points)
     const QPen& pen = strokePen();
     if (stampable()) {
         if (auto stamp = PolygonStamp(points, OutlineStamp)) {
-            auto& [key, box] = *stamp;
+            // Plain references: clang before 16 cannot capture structured bindings in lambdas.
+            auto& key = stamp->first;
+            const auto& box = stamp->second;
             key.colour = color_.rgb();
             key.pen = lineWidth();
             const double offset = lineOffset();
