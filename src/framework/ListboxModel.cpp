@@ -4,12 +4,22 @@ namespace fw::detail {
 
 int ListboxModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : Count();
+    return parent.isValid() ? 0 : announced_;
+}
+
+QModelIndex ListboxModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (row >= announced_ && row < Count() && !parent.isValid()) {
+        // Asked for by name: the row has to exist for the caller now. The views only ask
+        // for rows they know, so they are never told of new rows from inside their paint.
+        const_cast<ListboxModel*>(this)->Announce();
+    }
+    return QAbstractListModel::index(row, column, parent);
 }
 
 QVariant ListboxModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= Count() || role != Qt::DisplayRole) {
+    if (!index.isValid() || index.row() >= announced_ || role != Qt::DisplayRole) {
         return {};
     }
     const QString& text = rows_.at(index.row());
@@ -26,9 +36,26 @@ QVariant ListboxModel::data(const QModelIndex& index, int role) const
 
 void ListboxModel::Append(const QString& text)
 {
-    const int row = Count();
-    beginInsertRows(QModelIndex(), row, row);
     rows_.append(text);
+    if (!announcementPosted_) {
+        announcementPosted_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                announcementPosted_ = false;
+                Announce();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void ListboxModel::Announce()
+{
+    if (announced_ >= Count()) {
+        return;
+    }
+    beginInsertRows(QModelIndex(), announced_, Count() - 1);
+    announced_ = Count();
     endInsertRows();
 }
 
@@ -36,6 +63,7 @@ void ListboxModel::Clear()
 {
     beginResetModel();
     rows_.clear();
+    announced_ = 0;
     endResetModel();
 }
 

@@ -6,6 +6,10 @@
 namespace fw::detail {
 
 /// @brief The rows of a Listbox: full texts kept for reading, shortened copies displayed.
+///
+/// Appended rows are stored at once but announced to the views together: at the next turn
+/// of the event loop, or as soon as an index of one of them is asked for. Adding the rows
+/// of a long file one by one thus costs one insertion in the views, not one per row.
 class ListboxModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -15,16 +19,24 @@ class ListboxModel : public QAbstractListModel {
 
     using QAbstractListModel::QAbstractListModel;
 
+    /// The rows the views know of.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override;
 
     void Append(const QString& text);
+    /// Tells the views of the rows appended since they last heard.
+    void Announce();
     void Clear();
     const QString& Row(int row) const { return rows_.at(row); }
+    /// Every row, announced or not.
     int Count() const { return static_cast<int>(rows_.size()); }
 
   private:
     QStringList rows_;
+    int announced_ = 0;
+    bool announcementPosted_ = false;
 };
 
 } // namespace fw::detail

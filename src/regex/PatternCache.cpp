@@ -38,21 +38,25 @@ QRegularExpression compile(const QString& pattern, int lineEndType)
 
 } // namespace
 
-QRegularExpression PatternCache::Compiled(const QString& pattern, int lineEndType)
+const QRegularExpression& PatternCache::Compiled(const QString& pattern, int lineEndType)
 {
-    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
-        return entry.lineEndType == lineEndType && entry.pattern == pattern;
-    });
-    if (found != entries_.end()) {
-        std::rotate(entries_.begin(), found, found + 1);
-        return entries_.front().compiled;
+    ++uses_;
+    for (Entry& entry : entries_) {
+        if (entry.lineEndType == lineEndType && entry.pattern == pattern) {
+            entry.lastUse = uses_;
+            return entry.compiled;
+        }
     }
-    Entry entry{pattern, lineEndType, compile(pattern, lineEndType)};
-    if (entries_.size() == Capacity) {
-        entries_.pop_back();
+    Entry entry{pattern, lineEndType, compile(pattern, lineEndType), uses_};
+    if (entries_.size() < Capacity) {
+        entries_.push_back(std::move(entry));
+        return entries_.back().compiled;
     }
-    entries_.insert(entries_.begin(), std::move(entry));
-    return entries_.front().compiled;
+    const auto oldest = std::min_element(
+        entries_.begin(), entries_.end(),
+        [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
+    *oldest = std::move(entry);
+    return oldest->compiled;
 }
 
 } // namespace regex

@@ -16,18 +16,22 @@ class PatternCache {
     /// The pattern compiled for the line-end type (a RegExOptions::LineEnd), case-sensitive
     /// and with Unicode properties, so that "\s" also matches Unicode white space.
     /// Throws RegExSearchPatternException when the pattern is invalid.
-    QRegularExpression Compiled(const QString& pattern, int lineEndType);
+    /// The reference stays valid until the next call.
+    const QRegularExpression& Compiled(const QString& pattern, int lineEndType);
 
   private:
     struct Entry {
         QString pattern;
         int lineEndType;
         QRegularExpression compiled;
+        /// When the entry was last used; the least recent makes room for a new pattern.
+        unsigned long long lastUse;
     };
 
     static constexpr std::size_t Capacity = 8;
 
     std::vector<Entry> entries_;
+    unsigned long long uses_ = 0;
 };
 
 } // namespace regex

@@ -63,10 +63,12 @@ void Window1::openTextFile(std::shared_ptr<fw::FolderItem> f)
             entry.clear();
             fw::YieldToFramework();
         }
-        Window2().ListBox1().DeleteAllRows();
+        // No event runs in this loop, so the code window found first stays the live one.
+        fw::Listbox& list = Window2().ListBox1();
+        list.DeleteAllRows();
         for (const QString& code : load.codes) {
             G[static_cast<std::size_t>(count)] = code;
-            Window2().ListBox1().AddRow(G[static_cast<std::size_t>(count)]);
+            list.AddRow(G[static_cast<std::size_t>(count)]);
             ++count;
         }
         leftOut = load.leftOut;
@@ -100,9 +102,14 @@ bool Window1::LoadWendrixPreferences(std::shared_ptr<fw::FolderItem> prefs)
         return false;
     }
     std::int32_t count = 0;
+    fw::Listbox* list = nullptr;
     for (const QString& code : load.codes) {
         G[static_cast<std::size_t>(count)] = code;
-        Window2().ListBox1().AddRow(G[static_cast<std::size_t>(count)]);
+        // Reached at the first code; no event runs in this loop to close it again.
+        if (list == nullptr) {
+            list = &Window2().ListBox1();
+        }
+        list->AddRow(G[static_cast<std::size_t>(count)]);
         ++count;
     }
     T = count;

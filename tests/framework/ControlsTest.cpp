@@ -182,6 +182,35 @@ TEST_F(ListboxTest, TenThousandRowsAddFastAndAHugeRowStaysUsable)
     EXPECT_EQ(list.Row(10001).size(), huge.size());
 }
 
+TEST_F(ListboxTest, RowsAddedTogetherReachTheViewInOneInsertion)
+{
+    auto& w = fw::Instance<ListWindow>();
+    fw::Listbox& list = w.List();
+    QAbstractItemModel* model = view(w)->model();
+    int insertions = 0;
+    const QObject counting; // ends the connection with the test
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, &counting,
+                     [&insertions] { ++insertions; });
+    for (int i = 0; i < 100; ++i) {
+        list.AddRow(QString::number(3000000 + i));
+    }
+    EXPECT_EQ(list.RowCount(), 100);
+    EXPECT_EQ(list.Row(99), "3000099");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(insertions, 1);
+    EXPECT_EQ(model->rowCount(), 100);
+
+    // A row asked for at once is there at once, and a click on it selects it.
+    list.AddRow("4000000");
+    EXPECT_EQ(model->index(100, 0).data().toString(), "4000000");
+    click(w, 100);
+    EXPECT_EQ(list.Text(), "4000000");
+    list.AddRow("5000000");
+    list.ListIndex(101);
+    EXPECT_EQ(list.Text(), "5000000");
+    EXPECT_EQ(insertions, 3);
+}
+
 TEST_F(FrameworkTest, RadioButtonsExcludeEachOtherAndActOnlyOnClicks)
 {
     auto& w = fw::Instance<RadioWindow>();
