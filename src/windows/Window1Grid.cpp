@@ -60,7 +60,7 @@ void Window1::drawGraph(Graphics& g)
             const bool inList = index >= 0 && index <= LastCodeIndex;
             const QString& entry = inList ? G[static_cast<std::size_t>(index)] : noCode;
             AssignUtf8(code, entry);
-            Glycan::SetCodeDigits(code);
+            Glycan::SetCodeDigits(code, fw::YieldToFramework);
             if (!code.empty()) {
                 const GridPoint anchor = StructureAnchor(layout, i, j);
                 Glycan::BuildStructure(&g, anchor.x, anchor.y, layout.scale);

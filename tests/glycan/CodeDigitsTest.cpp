@@ -35,3 +35,28 @@ TEST(CodeDigits, EachCharacterGivesItsDigitOrZero)
         EXPECT_EQ(GlyCode[9], 7) << "element 9 is not the code's";
     }
 }
+
+namespace {
+
+// What the callback saw, call by call: element n - 1 as it stood at the n-th call.
+std::vector<std::int32_t> seenAtEachCall;
+
+void RecordLastWritten()
+{
+    const std::size_t calls = seenAtEachCall.size();
+    seenAtEachCall.push_back(GlyCode[calls]);
+}
+
+} // namespace
+
+TEST(CodeDigits, CallbackRunsOnceAfterEachOfTheNineElements)
+{
+    for (const std::string code : {"3100202", "912345678999", "", "3β1"}) {
+        GlyCode.fill(7);
+        seenAtEachCall.clear();
+        SetCodeDigits(code, RecordLastWritten);
+        const Digits written = FirstNine();
+        EXPECT_EQ(seenAtEachCall, std::vector<std::int32_t>(written.begin(), written.end()))
+            << "\"" << code << "\"";
+    }
+}
