@@ -101,7 +101,11 @@ void Window2::CreateControls()
 void Window2::ListBox1_Change()
 {
     fw::Clipboard clipboard;
-    clipboard.Text(ListBox1().Text());
+    // With no row chosen (a Ctrl+click cleared the choice, or a load emptied the list) there
+    // is no code to copy, and what the user copied elsewhere stays on the clipboard.
+    if (ListBox1().ListIndex() >= 0) {
+        clipboard.Text(ListBox1().Text());
+    }
     ::Window1().Refresh(true);
     clipboard.Close();
 }

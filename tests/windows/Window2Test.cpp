@@ -2,6 +2,7 @@
 #include "WindowsTestSupport.h"
 
 #include "Clipboard.h"
+#include "FolderItem.h"
 #include "Listbox.h"
 #include "RecordingGraphics.h"
 #include "Window3.h"
@@ -94,15 +95,29 @@ TEST_F(Window2Test, CommandClickClearsTheChoiceWithoutSelecting)
     ClickRow(0);
     ASSERT_EQ(list.ListIndex(), 0);
     View()->setFocus();
+    fw::Clipboard().SetText("copied elsewhere");
     PaintCounter paints(main);
     ClickRow(2, Qt::ControlModifier);
     EXPECT_EQ(list.ListIndex(), -1);
     EXPECT_FALSE(list.Selected(2));
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
-    // The selection went away, so the list's change puts "" on the clipboard.
-    EXPECT_EQ(fw::Clipboard().Text(), "");
+    // No row is chosen, so nothing is copied: the clipboard keeps what the user put there.
+    EXPECT_EQ(fw::Clipboard().Text(), "copied elsewhere");
     EXPECT_TRUE(paints.Repainted());
     EXPECT_EQ(Frames(main), 0);
+}
+
+TEST_F(Window2Test, ALoadThatEmptiesTheChosenListKeepsTheClipboard)
+{
+    class Window1& main = LoadedWith("3000000\n3100202\n");
+    ClickRow(1);
+    ASSERT_EQ(fw::Clipboard().Text(), "3100202");
+    fw::Clipboard().SetText("copied elsewhere");
+
+    main.openTextFile(fw::FolderItem::FromPath(WriteFile("other.txt", "4000200\n")));
+    EXPECT_EQ(Rows(), QStringList{"4000200"});
+    EXPECT_EQ(Window2().ListBox1().ListIndex(), -1);
+    EXPECT_EQ(fw::Clipboard().Text(), "copied elsewhere");
 }
 
 TEST_F(Window2Test, ClosingShowsTheMainWindowAndTheNextUseMakesAnEmptyOne)
