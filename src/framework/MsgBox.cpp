@@ -7,7 +7,7 @@
 
 namespace fw {
 
-void MsgBox(const QString& title, const QString& text)
+void MsgBox(const QString& title, const QString& text, QWidget* parent)
 {
     if (DialogSeam::message) {
         DialogSeam::message(title, text);
@@ -17,7 +17,7 @@ void MsgBox(const QString& title, const QString& text)
         return;
     }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    parent != nullptr ? parent : QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MsgBox"));
     box.exec();
 }

@@ -6,6 +6,7 @@
 #include "Guarded.h"
 #include "MenuBar.h"
 #include "MenuBarView.h"
+#include "MsgBox.h"
 #include "QPainterGraphics.h"
 #include "QuitMenuItem.h"
 #include "Runtime.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -76,11 +78,14 @@ void Window::construct(std::unique_ptr<Window> window, std::type_index type,
     Guarded([&w] { w.Open(); });
     w.constructing_ = false;
     if (w.closed_) {
+        w.showPendingMessagesLater();
         return;
     }
     w.updateMenuView();
     if (w.pendingVisible_) {
         w.showNow(w.pendingActivate_);
+    } else {
+        w.showPendingMessagesLater(); // no paint to wait for
     }
 }
 
@@ -185,6 +190,35 @@ void Window::MenuBarVisible(bool visible)
 {
     menuBarVisible_ = visible;
     updateMenuView();
+}
+
+void Window::ShowMessage(const QString& title, const QString& text)
+{
+    if (constructing_) {
+        pendingMessages_.push_back({title, text});
+        return;
+    }
+    MsgBox(title, text, closed_ ? nullptr : frame_.data());
+}
+
+void Window::showPendingMessagesLater()
+{
+    if (pendingMessages_.empty() || std::exchange(pendingMessagesPosted_, true)) {
+        return;
+    }
+    // From the event loop: never a modal loop inside a paint event.
+    QTimer::singleShot(0, frame_, [this] { showPendingMessages(); });
+}
+
+void Window::showPendingMessages()
+{
+    pendingMessagesPosted_ = false;
+    const std::vector<Message> messages = std::exchange(pendingMessages_, {});
+    for (const Message& message : messages) {
+        Guarded([this, &message] {
+            MsgBox(message.title, message.text, closed_ ? nullptr : frame_.data());
+        });
+    }
 }
 
 void Window::AcceptFileDrop(const QString& fileType) { acceptedDrops_.append(fileType); }
@@ -454,6 +488,7 @@ void Window::paintContent(QPainter& painter)
     }
     QPainterGraphics graphics(painter);
     Guarded([this, &graphics] { Paint(graphics); });
+    showPendingMessagesLater();
 }
 
 void Window::mousePressed(int x, int y)

@@ -76,6 +76,11 @@ class Window {
     void MenuBar(std::shared_ptr<fw::MenuBar> bar);
     bool MenuBarVisible() const { return menuBarVisible_; }
     void MenuBarVisible(bool visible);
+    /// @brief Shows a modal message box over this window. A message from the window's
+    /// creation events, which run before the window is on the screen, waits until the window
+    /// has appeared and painted, so that it comes over what the window shows.
+    void ShowMessage(const QString& title, const QString& text);
+
     /// @brief Records that the window accepts dropped files of @p fileType; a drop does
     /// nothing, as the window has no handler for it.
     void AcceptFileDrop(const QString& fileType);
@@ -165,6 +170,8 @@ class Window {
     void updateMenuView();
     void syncMenuView();
     void paintContent(QPainter& painter);
+    void showPendingMessagesLater();
+    void showPendingMessages();
     void mousePressed(int x, int y);
     void contentResized();
     void activated();
@@ -176,6 +183,12 @@ class Window {
     MenuHandlers handlers_;
     std::shared_ptr<fw::MenuBar> menuBar_;
     QStringList acceptedDrops_;
+    struct Message {
+        QString title;
+        QString text;
+    };
+    std::vector<Message> pendingMessages_;
+    bool pendingMessagesPosted_ = false;
     Color backColor_ = RGB(255, 255, 255);
     bool hasBackColor_ = false;
     bool menuBarVisible_ = true;

@@ -2,6 +2,7 @@
 
 #include "CodeList.h"
 #include "MsgBox.h"
+#include "Window.h"
 
 namespace {
 
@@ -9,12 +10,14 @@ const QString title = QStringLiteral("Tamberlo");
 
 } // namespace
 
-void ReportUnreadableFile(const QString& error)
+void ReportUnreadableFile(fw::Window& window, const QString& error)
 {
-    fw::MsgBox(title, error);
+    window.ShowMessage(title, error);
 }
 
-void ReportCodesLeftOut(const QString& source, qsizetype leftOut)
+void ReportUnreadableFileNow(const QString& error) { fw::MsgBox(title, error); }
+
+void ReportCodesLeftOut(fw::Window& window, const QString& source, qsizetype leftOut)
 {
     const QString text =
         QStringLiteral("The code list holds %1 codes: the first %1 codes of \"%2\" were loaded "
@@ -22,5 +25,5 @@ void ReportCodesLeftOut(const QString& source, qsizetype leftOut)
             .arg(codes::CodeListCapacity)
             .arg(source)
             .arg(leftOut);
-    fw::MsgBox(title, text);
+    window.ShowMessage(title, text);
 }

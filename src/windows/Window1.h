@@ -92,6 +92,9 @@ class Window1 : public fw::Window {
 
     fw::MenuItem& menuItem(const char* name) const;
 
+    /// The file openTextFile was last given or chose, read or not.
+    std::shared_ptr<fw::FolderItem> lastFileRead_;
+
     bool PrintMenu_Action();
     bool FilePageSetup_Action();
     bool FileOpen_Action();

@@ -24,7 +24,12 @@ void Window1::Open()
 {
     AcceptFileDrop(u"TextPlain"_s);
     if (App().droppedFile != nullptr) {
-        openTextFile(App().droppedFile);
+        // A document opened at launch reaches the application's OpenDocument first, which
+        // has just read it: reading it again would give the same codes, twice the wait and
+        // every problem of the file reported twice.
+        if (App().droppedFile != lastFileRead_) {
+            openTextFile(App().droppedFile);
+        }
         return;
     }
     bool loaded = false;
@@ -52,11 +57,12 @@ void Window1::openTextFile(std::shared_ptr<fw::FolderItem> f)
     qsizetype leftOut = 0;
     QString name;
     if (f != nullptr) {
+        lastFileRead_ = f;
         // The whole file is read before anything changes, so a file that cannot be read
         // leaves the loaded codes, the list and the title as they were.
         const codes::CodeFileLoad load = codes::ReadCodeFile(*f);
         if (!load.error.isEmpty()) {
-            ReportUnreadableFile(load.error);
+            ReportUnreadableFile(*this, load.error);
             return;
         }
         for (QString& entry : G) {
@@ -85,7 +91,7 @@ void Window1::openTextFile(std::shared_ptr<fw::FolderItem> f)
     Show();
     Refresh(true);
     if (leftOut > 0) {
-        ReportCodesLeftOut(name, leftOut);
+        ReportCodesLeftOut(*this, name, leftOut);
     }
 }
 
@@ -97,8 +103,8 @@ bool Window1::LoadWendrixPreferences(std::shared_ptr<fw::FolderItem> prefs)
         return false;
     }
     if (!load.error.isEmpty()) {
-        // Reported, then treated as no library: the Open dialog follows.
-        ReportUnreadableFile(load.error);
+        // Reported, then treated as no library: the Open dialog follows, after the message.
+        ReportUnreadableFileNow(load.error);
         return false;
     }
     std::int32_t count = 0;
@@ -118,7 +124,7 @@ bool Window1::LoadWendrixPreferences(std::shared_ptr<fw::FolderItem> prefs)
         fw::YieldToFramework();
     }
     if (load.leftOut > 0) {
-        ReportCodesLeftOut(codes::LibraryFileName, load.leftOut);
+        ReportCodesLeftOut(*this, codes::LibraryFileName, load.leftOut);
     }
     return true;
 }

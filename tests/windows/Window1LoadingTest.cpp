@@ -1,14 +1,39 @@
+#include "SubWindowsTestSupport.h"
 #include "WindowsTestSupport.h"
 
 #include "FolderItem.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QWidget>
 
 namespace {
 
 const QByteArray fiveCodes = "3000000\n3100000\n4000200\n5000022\n9000000\n";
 const QByteArray library = "<plist version=\"1.0\">\n<array>\n\t<string>3 1 0 0 2 0 2</string>\n"
                            "\t<string>4000200</string>\n</array>\n</plist>\n";
+
+/// Counts the paint events of the main window's content area, from before the window exists.
+class MainWindowPaints : public QObject {
+  public:
+    MainWindowPaints() { QCoreApplication::instance()->installEventFilter(this); }
+    ~MainWindowPaints() override { QCoreApplication::instance()->removeEventFilter(this); }
+    MainWindowPaints(const MainWindowPaints&) = delete;
+    MainWindowPaints& operator=(const MainWindowPaints&) = delete;
+
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget != nullptr &&
+            widget->objectName() == "content" && widget->window()->objectName() == "Window1") {
+            ++count;
+        }
+        return false;
+    }
+};
 
 class Window1LoadingTest : public WindowsTest {
   protected:
@@ -130,6 +155,49 @@ TEST_F(Window1LoadingTest, UnreadableLibraryIsReportedThenTheOpenDialogAsks)
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains("Wendrix.plist"));
     EXPECT_EQ(openDialogs, 1);
+}
+
+// A document named at launch reaches the application's OpenDocument as the main window is
+// made, before its Open event.
+
+TEST_F(Window1LoadingTest, LaunchDocumentIsReadOnceAndItsProblemReportedOnce)
+{
+    ASSERT_TRUE(QDir(TempPath("")).mkdir("folder.txt"));
+    fw::RequestOpenDocument(fw::FolderItem::FromPath(TempPath("folder.txt")));
+    class Window1& w = MainWindow();
+    ASSERT_TRUE(subwindows::WaitFor([this] { return !reports.isEmpty(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reports.size(), 1) << reports.join('\n').toStdString();
+    EXPECT_EQ(w.Title(), "Tamberlo");
+    EXPECT_EQ(w.T, 0);
+    EXPECT_EQ(openDialogs, 0);
+}
+
+TEST_F(Window1LoadingTest, LaunchDocumentsLeftOutCodesAreReportedOnceOverThePaintedGrid)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 10011; ++i) {
+        bytes += "3100202\n";
+    }
+    fw::RequestOpenDocument(File("big.txt", bytes));
+    MainWindowPaints paints;
+    QString titleWhenReported;
+    int paintsWhenReported = 0;
+    fw::DialogSeam::message = [&](const QString& title, const QString& text) {
+        reports.append(title + ": " + text);
+        titleWhenReported = Window1().Title();
+        paintsWhenReported = paints.count;
+    };
+
+    class Window1& w = MainWindow();
+    EXPECT_TRUE(reports.isEmpty()) << "reported before the window was on the screen";
+    ASSERT_TRUE(subwindows::WaitFor([this] { return !reports.isEmpty(); }));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(reports.size(), 1) << reports.join('\n').toStdString();
+    EXPECT_TRUE(reports[0].contains("\"big.txt\"") && reports[0].contains("10 more"));
+    EXPECT_EQ(titleWhenReported, "Tamberlo:big.txt");
+    EXPECT_GT(paintsWhenReported, 0);
+    EXPECT_EQ(w.T, 10001);
 }
 
 } // namespace
