@@ -85,6 +85,10 @@ class Image:
         """Pixels of white or light grey: anti-aliased text on black, no symbol colour."""
         return sum(1 for p in self.pixels(box) if min(p) >= 100)
 
+    def count_greenish(self, box):
+        """Pixels where green clearly leads: the CFG mannose circles, anti-aliased or not."""
+        return sum(1 for r, g, b in self.pixels(box) if g > r + 60 and g > b + 60)
+
     def same(self, other, box):
         x, y, width, height = box
         return all(self.row(x, line, width) == other.row(x, line, width)
@@ -197,8 +201,15 @@ class Session:
                  lambda: self.geometry(window)[:2] == (x, y) and
                  (size is None or self.geometry(window)[2:] == size))
 
-    def click(self, x, y):
-        self.x("xdotool", "mousemove", str(x), str(y), "click", "1")
+    def click(self, x, y, modifier=None):
+        if modifier:
+            self.x("xdotool", "mousemove", str(x), str(y), "keydown", modifier, "click", "1",
+                   "keyup", modifier)
+        else:
+            self.x("xdotool", "mousemove", str(x), str(y), "click", "1")
+
+    def type_text(self, text):
+        self.x("xdotool", "type", "--delay", "20", text)
 
     def keys(self, window, keys):
         self.x("xdotool", "windowfocus", "--sync", window)
@@ -369,6 +380,20 @@ def scenario_code_file(s, step, sample):
 
     step("choosing a row copies it and frames its cells in red", choose_row)
 
+    def ctrl_click_keeps_clipboard():
+        grid, row = state["grid"], (state["list"][0] + 40, state["list"][1] + 100)
+        sentinel = s.put_sentinel_on_clipboard()
+        s.click(*row, modifier="ctrl")
+        # The frames go once the choice is cleared; by then the list's change has run.
+        s.wait_for_screen("the red frames to go", "unframed",
+                          lambda im: not any(framed(im, grid.cell(i))
+                                             for i in range(GRID_COLS * GRID_ROWS)))
+        text = s.clipboard()
+        check(text == sentinel, f"the clipboard holds {text!r}, not what was copied before")
+
+    step("Ctrl+click on the chosen row clears it and leaves the clipboard alone",
+         ctrl_click_keeps_clipboard)
+
     def invert():
         grid = state["grid"]
         area = grid.box[2] * grid.box[3]
@@ -410,8 +435,29 @@ def scenario_code_file(s, step, sample):
 
     step('Change Symbol Set... > "GlycoBase (UOXF)" redraws without pure green', symbol_set)
 
+    def open_keeps_clipboard():
+        other = os.path.join(s.temp, "other-codes.txt")
+        with open(other, "w") as file:
+            file.write("4000200\n5000022\n")
+        sentinel = s.put_sentinel_on_clipboard()
+        s.click(state["list"][0] + 40, state["list"][1] + 30)  # choosing a row still copies
+        text = s.new_clipboard_text(sentinel)
+        check(text in codes, f"clipboard holds {text!r}, which is no row of the list")
+        sentinel = s.put_sentinel_on_clipboard()
+        s.keys(state["main"], "ctrl+o")
+        dialog = wait_for("the Open dialog", s.dialogs)[0]
+        s.keys(dialog, "ctrl+a")
+        s.type_text(other)
+        s.keys(dialog, "Return")
+        s.window("Tamberlo:other-codes.txt")  # the load has run when the title changes
+        text = s.clipboard()
+        check(text == sentinel, f"the clipboard holds {text!r}, not what was copied before")
+
+    step("File > Open of another file while a row is chosen leaves the clipboard alone",
+         open_keeps_clipboard)
+
     step("Ctrl+Q ends the program with status 0",
-         lambda: s.quits_with_zero(program, state["main"]))
+         lambda: s.quits_with_zero(program, s.window("Tamberlo:other-codes.txt")))
 
 
 def scenario_library(s, step, library):
@@ -437,23 +483,52 @@ def scenario_unreadable(s, step):
     program = s.launch("launch-with-unreadable-file", [folder])
 
     def report():
-        wait_for("a message box", s.dialogs)
-        # Each reading of the file reports once: dismiss message boxes until only the main
-        # window is left.
-        wait_for("the main window after the message boxes", lambda: dismiss_dialogs(s))
+        box = wait_for("a message box", s.dialogs)[0]
+        s.screenshot("message")
+        s.keys(box, "Return")
+        only_one_message(s, s.window("Tamberlo"))
 
-    step("launch with a folder as the code file: a message box, then the main window", report)
+    step("launch with a folder as the code file: one message box over the main window",
+         report)
     step("the program still answers: Ctrl+Q ends it with status 0",
          lambda: s.quits_with_zero(program, s.window("Tamberlo")))
 
 
-def dismiss_dialogs(s):
-    """Presses Return in each dialog shown; true once the main window shows alone."""
-    for box in s.dialogs():
-        s.screenshot("message")
+def scenario_codes_left_out(s, step):
+    big = os.path.join(s.temp, "big.txt")
+    with open(big, "w") as file:
+        file.write("3100202\n" * 10011)
+    title = "Tamberlo:big.txt"
+    program = s.launch("launch-with-codes-left-out", [big])
+
+    def report():
+        box = wait_for("a message box", s.dialogs)[0]
+        main = s.window(title)  # titled while the message is up
+        s.place(box, 700, 500)  # off the main window, which Xvfb leaves at 0,0
+        x, y, width, height = s.geometry(main)
+        s.wait_for_screen("the grid painted behind the message", "left-out",
+                          lambda im: im.count_greenish((x, y, width, height)) > 100)
+        check(box in s.dialogs(), "the message box went away by itself")
         s.keys(box, "Return")
-        wait_for("the message box to close", lambda: box not in s.dialogs())
-    return s.windows("Tamberlo") and not s.dialogs()
+        only_one_message(s, main)
+
+    step(f'launch with 10011 codes: one message box over "{title}" showing its grid', report)
+    step("Ctrl+Q ends the program with status 0",
+         lambda: s.quits_with_zero(program, s.window(title)))
+
+
+def only_one_message(s, main):
+    """Checks, after the first message box was dismissed, that no second one comes: Ctrl+B
+    turns the main window black only once the program runs its event loop again, by which
+    time a second box shown after the first would be up."""
+    wait_for("the message box to close", lambda: not s.dialogs())
+    x, y, width, height = s.geometry(main)
+    s.keys(main, "ctrl+b")
+    s.wait_for_screen("the main window to turn black", "after-message",
+                      lambda im: s.dialogs() or
+                      im.count((x, y + height // 2, width, height // 2), BLACK) >
+                      0.8 * width * height // 2)
+    check(not s.dialogs(), "a second message box came after the first")
 
 
 def install_missing_tools(source_dir):
@@ -504,6 +579,7 @@ def main():
         run_scenario(scenario_code_file, os.path.join(examples, "sample-codes.txt"))
         run_scenario(scenario_library, os.path.join(examples, "Wendrix.plist"))
         run_scenario(scenario_unreadable)
+        run_scenario(scenario_codes_left_out)
     except Failure:
         pass
     finally:
