@@ -1,51 +1,28 @@
 #include "Yield.h"
 
-#include "EventScope.h"
+#include "CooperativeYield.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <chrono>
 
 namespace fw {
 namespace {
 
-constexpr unsigned checkEvery = 64; // calls between two looks at the clock
-constexpr qint64 intervalMs = 40;
-
-unsigned calls = 0;
-bool yielding = false;
-unsigned long long turns = 0;
-
-QElapsedTimer& lastYield()
+qint64 SteadyMilliseconds()
 {
-    static QElapsedTimer timer;
-    return timer;
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+CooperativeYield& ProgramYield()
+{
+    static CooperativeYield yield(&SteadyMilliseconds);
+    return yield;
 }
 
 } // namespace
 
-void YieldToFramework()
-{
-    if (++calls % checkEvery != 0) {
-        return;
-    }
-    if (yielding || PaintScope::Painting() || QCoreApplication::instance() == nullptr) {
-        return;
-    }
-    QElapsedTimer& timer = lastYield();
-    if (!timer.isValid()) {
-        timer.start();
-        return;
-    }
-    if (timer.elapsed() < intervalMs) {
-        return;
-    }
-    yielding = true;
-    ++turns;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    yielding = false;
-    timer.restart();
-}
+void YieldToFramework() { ProgramYield().Yield(); }
 
-unsigned long long YieldedTurns() { return turns; }
+unsigned long long YieldedTurns() { return ProgramYield().Turns(); }
 
 } // namespace fw

@@ -3,8 +3,6 @@
 
 #include "RegEx.h"
 
-#include <chrono>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -41,22 +39,22 @@ TEST_F(WhiteSpaceRemoval, RemovesAsciiAndUnicodeWhiteSpace)
     EXPECT_EQ(removeWhiteSpace(regEx, u"a\u200Bb"_s), u"a\u200Bb"_s);
 }
 
-TEST_F(WhiteSpaceRemoval, TenMegabyteLineInOnePass)
+// One replacement removes every match, so the readers' loop ends after one pass.
+TEST_F(WhiteSpaceRemoval, LongLineInOnePass)
 {
     RegEx regEx;
     QString line;
-    const qsizetype size = 10 * 1024 * 1024;
+    const qsizetype size = 1024 * 1024;
     line.reserve(size);
     for (qsizetype i = 0; i < size; ++i) {
         line.append(i % 2 == 0 ? u'7' : (i % 3 == 0 ? u'\t' : u' '));
     }
-    const auto start = std::chrono::steady_clock::now();
-    const QString reduced = removeWhiteSpace(regEx, line);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(reduced.size(), size / 2);
-    EXPECT_EQ(reduced.count(u'7'), size / 2);
-    // Linear work takes well under a second; a quadratic pass would take hours.
-    EXPECT_LT(elapsed, std::chrono::seconds(60));
+    regEx.SearchPattern(whiteSpace);
+    regEx.ReplacementPattern(u""_s);
+    ASSERT_NE(regEx.Search(line), nullptr);
+    const QString reduced = regEx.Replace(line);
+    EXPECT_EQ(regEx.Search(reduced), nullptr);
+    EXPECT_EQ(reduced, QString(size / 2, u'7'));
 
     regEx.SearchPattern(codePattern);
     EXPECT_EQ(regEx.Search(reduced), nullptr);
