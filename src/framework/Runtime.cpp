@@ -26,7 +26,9 @@ struct RuntimeState {
 
 RuntimeState& state()
 {
-    static auto* s = new RuntimeState; // never destroyed, see qtApp
+    // Never destroyed (see qtApp): RuntimeExit empties it, and the pointer here keeps it
+    // reachable, so a leak check at exit does not count it.
+    static auto* s = new RuntimeState;
     return *s;
 }
 

@@ -140,7 +140,13 @@ void WindowRegistry::DestroyAll()
     auto doomed = std::move(entries());
     entries().clear();
     doomed.clear();
+    // What waits for the next idle time goes now (at exit none comes); widgets of the windows
+    // just deleted are gone already and their pointers null.
+    const auto objects = std::move(doomedObjects());
     doomedObjects().clear();
+    for (const auto& object : objects) {
+        delete object.data();
+    }
 }
 
 QString WindowRegistry::ClassName(const std::type_info& type)

@@ -29,7 +29,8 @@ class WindowRegistry {
     /// @brief Brings every open window's menu bar up to date (after the application's menu
     /// bar or its handlers changed).
     static void MenusChanged();
-    /// @brief Deletes every window, open or closed, without raising events.
+    /// @brief Deletes every window, open or closed, and what waits for DeleteWhenIdle, without
+    /// raising events.
     static void DestroyAll();
     /// @brief Deletes @p object (a widget of a window) when the closed windows are deleted.
     static void DeleteWhenIdle(QObject* object);

@@ -559,7 +559,11 @@ def main():
             print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
             if session.log:
                 with open(session.log, errors="replace") as log:
-                    print("".join("# | " + line for line in log.readlines()[-15:]), end="")
+                    lines = log.readlines()
+                # A sanitizer's report (a leak at exit, say) whole, else the last lines.
+                report = [i for i, line in enumerate(lines) if re.match(r"==\d+==ERROR", line)]
+                shown = lines[report[0]:] if report else lines[-15:]
+                print("".join("# | " + line for line in shown), end="")
             raise Failure(name) from error
         results.append(True)
         print(f"ok {len(results)} - {name}", flush=True)

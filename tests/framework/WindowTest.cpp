@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 
 #include <memory>
@@ -219,6 +220,19 @@ TEST_F(WindowTest, ClosedWindowIsNotDeletedWhileAHandlerRuns)
         EXPECT_EQ(w.Title(), "Events"); // still alive
     }
     QCoreApplication::processEvents();
+    EXPECT_TRUE(fw::WindowRegistry::OpenWindows().empty());
+}
+
+TEST_F(WindowTest, DestroyAllDeletesTheWindowsAndWhatWaitsForTheNextIdleTime)
+{
+    QPointer<QWidget> frame = fw::Instance<EventWindow>().Widget();
+    // A widget taken off its window and left for deletion, as at exit, when no idle time
+    // comes any more.
+    QPointer<QWidget> detached = new QWidget;
+    fw::WindowRegistry::DeleteWhenIdle(detached);
+    fw::WindowRegistry::DestroyAll();
+    EXPECT_TRUE(frame.isNull());
+    EXPECT_TRUE(detached.isNull());
     EXPECT_TRUE(fw::WindowRegistry::OpenWindows().empty());
 }
 
