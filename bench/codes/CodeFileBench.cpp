@@ -3,7 +3,6 @@
 #include "CodeFileReader.h"
 #include "CodeList.h"
 #include "FolderItem.h"
-#include "PluginEntrypoints.h"
 #include "RegExEntrypoints.h"
 #include "TextInputStream.h"
 
@@ -17,14 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void BindRegExComponent()
-{
-    PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
-    for (int i = 0; i < RegExEntryCount; ++i) {
-        table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
-    }
-}
 
 /// A code file filling the code list: mostly plain codes, some with blanks, some rejected.
 QString WriteFullCodeFile(const QTemporaryDir& folder)
@@ -46,7 +37,7 @@ QString WriteFullCodeFile(const QTemporaryDir& folder)
 
 void ReadCodeFile(benchmark::State& state)
 {
-    BindRegExComponent();
+    BindRegExEntrypoints();
     QTemporaryDir folder;
     fw::FolderItem file(WriteFullCodeFile(folder));
     for (auto _ : state) {
