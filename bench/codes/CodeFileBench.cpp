@@ -3,7 +3,6 @@
 #include "CodeFileReader.h"
 #include "CodeList.h"
 #include "FolderItem.h"
-#include "PluginEntrypoints.h"
 #include "RegExEntrypoints.h"
 #include "TextInputStream.h"
 
@@ -17,14 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void BindRegExComponent()
-{
-    PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
-    for (int i = 0; i < RegExEntryCount; ++i) {
-        table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
-    }
-}
 
 /// A code file filling the code list: mostly plain codes, some with blanks, some rejected.
 QString WriteFullCodeFile(const QTemporaryDir& folder)
@@ -85,7 +76,7 @@ int main(int argc, char** argv)
     // The reader's yields run as in the program, with an application object.
     QCoreApplication application(argc, argv);
     // Bound once for every benchmark of this program, as start-up does.
-    BindRegExComponent();
+    BindRegExEntrypoints();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -12,7 +12,6 @@
 #include "Glycan.h"
 #include "Graphics.h"
 #include "MenuBar1.h"
-#include "PluginEntrypoints.h"
 #include "QPainterGraphics.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
@@ -60,10 +59,7 @@ class Window1& MainWindow()
 {
     static class Window1* window = [] {
         Glycan::InitializeState();
-        PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
-        for (int i = 0; i < RegExEntryCount; ++i) {
-            table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
-        }
+        BindRegExEntrypoints();
         codes::FileTypes::Initialize();
         auto app = std::make_unique<class App>();
         app->MenuBar(MenuBar1Instance());

@@ -5,7 +5,6 @@
 #include "FileTypes.h"
 #include "Glycan.h"
 #include "MenuBar1.h"
-#include "PluginEntrypoints.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
 #include "Window1.h"
@@ -41,13 +40,7 @@ void _Startup()
     _MakeDefaultView();
 }
 
-void _InitPluginEntrypoints()
-{
-    PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
-    for (int i = 0; i < RegExEntryCount; ++i) {
-        table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
-    }
-}
+void _InitPluginEntrypoints() { BindRegExEntrypoints(); }
 
 void _InitFileTypes() { codes::FileTypes::Initialize(); }
 

@@ -9,16 +9,7 @@
 #include "TextInputStream.h"
 #include "Yield.h"
 
-using namespace Qt::StringLiterals;
-
 namespace codes {
-
-namespace {
-
-// Anchored at the start only: whatever follows the first seven characters is allowed.
-const QString codePattern = u"^[3-9][01][01][0-6][0-6][0-6][0-6][0-9]?[0-9]?"_s;
-
-} // namespace
 
 CodeFileLoad ReadCodeFile(fw::FolderItem& file)
 {
@@ -32,7 +23,7 @@ CodeFileLoad ReadCodeFile(fw::FolderItem& file)
     }
     do {
         const QString line = RemoveWhiteSpace(regEx, stream->ReadLine());
-        regEx.SearchPattern(codePattern);
+        regEx.SearchPattern(CodePattern);
         if (line.isEmpty() || regEx.Search(line) != nullptr) {
             AppendCode(load.codes, load.leftOut, line);
         }

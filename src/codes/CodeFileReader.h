@@ -21,12 +21,17 @@ struct CodeFileLoad {
     QString error;
 };
 
+/// @brief What a line of a code file, without its white space, has to begin with.
+///
+/// Anchored at the start only: whatever follows the first seven characters is allowed.
+inline const QString CodePattern = QStringLiteral("^[3-9][01][01][0-6][0-6][0-6][0-6][0-9]?[0-9]?");
+
 /// @brief Reads a code file: one glycan code per line.
 ///
 /// Each line loses its white space; it is accepted when it is then empty or begins with a
-/// code ("^[3-9][01][01][0-6][0-6][0-6][0-6][0-9]?[0-9]?") and is kept whole. The end is
-/// tested after each line, so an empty file gives one empty code. Yields to the framework
-/// once per line. Needs the regular-expression component bound (else RegExException).
+/// code (CodePattern) and is kept whole. The end is tested after each line, so an empty file
+/// gives one empty code. Yields to the framework once per line. Needs the regular-expression
+/// component bound (else RegExException).
 CodeFileLoad ReadCodeFile(fw::FolderItem& file);
 
 } // namespace codes

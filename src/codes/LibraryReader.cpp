@@ -9,16 +9,7 @@
 #include "TextInputStream.h"
 #include "Yield.h"
 
-using namespace Qt::StringLiterals;
-
 namespace codes {
-
-namespace {
-
-const QString elementPattern = u"string"_s;
-const QString elementCodePattern = u">([0-9 ]+)<"_s;
-
-} // namespace
 
 LibraryLoad ReadLibrary(const fw::FolderItem& prefsFolder)
 {
@@ -36,9 +27,9 @@ LibraryLoad ReadLibrary(const fw::FolderItem& prefsFolder)
     }
     do {
         const QString line = stream->ReadLine();
-        regEx.SearchPattern(elementPattern);
+        regEx.SearchPattern(LibraryElementPattern);
         if (regEx.Search(line) != nullptr) {
-            regEx.SearchPattern(elementCodePattern);
+            regEx.SearchPattern(LibraryCodePattern);
             // A line naming "string" without a run of digits and blanks (an empty element,
             // letters, a key) holds no code and is skipped.
             if (const auto match = regEx.Search(line)) {

@@ -56,7 +56,7 @@ void Listbox::ListIndex(int row)
     if (row < -1 || row >= RowCount()) {
         throw OutOfBoundsException(QStringLiteral("Listbox row %1").arg(row));
     }
-    view_->selectionModel()->setCurrentIndex(model_->index(row),
+    view_->selectionModel()->setCurrentIndex(announcedIndex(row),
                                              QItemSelectionModel::ClearAndSelect);
 }
 
@@ -65,9 +65,16 @@ void Listbox::Selected(int row, bool on)
     if (row < 0 || row >= RowCount()) {
         return;
     }
-    const QModelIndex index = model_->index(row);
+    const QModelIndex index = announcedIndex(row);
     view_->selectionModel()->select(index, on ? QItemSelectionModel::ClearAndSelect
                                               : QItemSelectionModel::Deselect);
+}
+
+QModelIndex Listbox::announcedIndex(int row)
+{
+    // A row added since the last turn of the event loop is not in the model yet.
+    model_->Announce();
+    return model_->index(row);
 }
 
 void Listbox::syncSelection()

@@ -2,6 +2,8 @@
 
 #include "Control.h"
 
+#include <QModelIndex>
+
 #include <functional>
 
 namespace fw {
@@ -51,6 +53,8 @@ class Listbox : public Control {
     bool ApplyProperty(const QString& name, const QVariant& value) override;
 
   private:
+    /// The model index of @p row, the rows added so far announced to the view first.
+    QModelIndex announcedIndex(int row);
     void syncSelection();
 
     detail::ListboxView* view_;

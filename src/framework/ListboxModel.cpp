@@ -7,16 +7,6 @@ int ListboxModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : announced_;
 }
 
-QModelIndex ListboxModel::index(int row, int column, const QModelIndex& parent) const
-{
-    if (row >= announced_ && row < Count() && !parent.isValid()) {
-        // Asked for by name: the row has to exist for the caller now. The views only ask
-        // for rows they know, so they are never told of new rows from inside their paint.
-        const_cast<ListboxModel*>(this)->Announce();
-    }
-    return QAbstractListModel::index(row, column, parent);
-}
-
 QVariant ListboxModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= announced_ || role != Qt::DisplayRole) {

@@ -8,8 +8,9 @@ namespace fw::detail {
 /// @brief The rows of a Listbox: full texts kept for reading, shortened copies displayed.
 ///
 /// Appended rows are stored at once but announced to the views together: at the next turn
-/// of the event loop, or as soon as an index of one of them is asked for. Adding the rows
-/// of a long file one by one thus costs one insertion in the views, not one per row.
+/// of the event loop, or earlier when the owner calls Announce. Adding the rows of a long
+/// file one by one thus costs one insertion in the views, not one per row. Until announced,
+/// rows are not in the model: rowCount, index and data know the announced rows only.
 class ListboxModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -22,11 +23,10 @@ class ListboxModel : public QAbstractListModel {
     /// The rows the views know of.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QModelIndex index(int row, int column = 0,
-                      const QModelIndex& parent = QModelIndex()) const override;
 
     void Append(const QString& text);
-    /// Tells the views of the rows appended since they last heard.
+    /// Tells the views of the rows appended since they last heard; call it before asking
+    /// for the index of a row that may be new.
     void Announce();
     void Clear();
     const QString& Row(int row) const { return rows_.at(row); }

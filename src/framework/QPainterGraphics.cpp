@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRect>
-#include <QTextLayout>
 #include <QTransform>
 
 #include <algorithm>
@@ -31,8 +30,6 @@ constexpr std::size_t maxVisibleCharacters = 1'000'000;
 constexpr std::size_t maxFonts = 16;
 // Texts up to this many bytes are drawn whole: clipping them costs less than bounding them.
 constexpr std::size_t shortText = 256;
-// Texts a font remembers; a grid of repeated codes draws far fewer different ones.
-constexpr qsizetype maxShapedTexts = 4096;
 // Polygons of up to this many vertices (the star has ten) are stamped.
 constexpr std::size_t maxStampVertices = 10;
 
@@ -577,7 +574,7 @@ void QPainterGraphics::DrawString(const std::string& text, std::int32_t x, std::
         shown = leadingCharacters(text, limit);
     }
     if (stampable() && shown.size() <= static_cast<qsizetype>(shortText) && SingleLine(shown)) {
-        if (const ShapedText* glyphs = shaped(shown)) {
+        if (const ShapedTextCache::ShapedText* glyphs = font().texts.Use(shown)) {
             painter_.setPen(textPen());
             for (const QGlyphRun& run : glyphs->runs) {
                 painter_.drawGlyphRun(QPointF(x, y - glyphs->ascent), run);
@@ -592,32 +589,6 @@ void QPainterGraphics::DrawString(const std::string& text, std::int32_t x, std::
     }
     painter_.setPen(textPen());
     painter_.drawText(QPointF(x, y), shown);
-}
-
-const QPainterGraphics::ShapedText* QPainterGraphics::shaped(const QString& text)
-{
-    FontEntry& entry = font();
-    auto found = entry.texts.find(text);
-    if (found == entry.texts.end()) {
-        if (entry.texts.size() >= maxShapedTexts) {
-            entry.texts.clear();
-        }
-        entry.texts.insert(text, ShapedText{});
-        return nullptr;
-    }
-    ShapedText& result = *found;
-    if (!result.shaped) {
-        QTextLayout layout(text, entry.font, painter_.device());
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        if (line.isValid()) {
-            result.runs = layout.glyphRuns();
-            result.ascent = line.ascent();
-        }
-        result.shaped = true;
-    }
-    return &result;
 }
 
 double QPainterGraphics::StringWidth(const std::string& text)
@@ -698,13 +669,14 @@ QPainterGraphics::FontEntry& QPainterGraphics::font()
     font.setItalic(italic_);
     // Unhinted advances keep text widths the same on screen and on paper.
     font.setHintingPreference(QFont::PreferVerticalHinting);
-    FontEntry entry;
-    entry.family = family_;
-    entry.pixelSize = pixelSize_;
-    entry.bold = bold_;
-    entry.italic = italic_;
-    entry.font = font;
-    fonts_.push_back(std::move(entry));
+    fonts_.push_back(FontEntry{.family = family_,
+                               .pixelSize = pixelSize_,
+                               .bold = bold_,
+                               .italic = italic_,
+                               .font = font,
+                               .metrics = std::nullopt,
+                               .height = std::nullopt,
+                               .texts = ShapedTextCache(font, painter_.device())});
     currentFont_ = static_cast<int>(fonts_.size() - 1);
     return fonts_.back();
 }

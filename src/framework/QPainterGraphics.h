@@ -2,15 +2,13 @@
 
 #include "Graphics.h"
 
+#include "ShapedTextCache.h"
 #include "StampCache.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QHash>
-#include <QList>
 #include <QPen>
 #include <QPolygonF>
 #include <QString>
@@ -91,14 +89,6 @@ class QPainterGraphics : public Graphics {
     QFont Font();
 
   private:
-    /// A text drawn before, and from its second drawing on its glyphs placed on a line
-    /// whose top is at y = 0.
-    struct ShapedText {
-        bool shaped = false;
-        QList<QGlyphRun> runs;
-        double ascent = 0.0;
-    };
-
     /// A font the surface has used, with its measures once asked for and the texts it drew.
     struct FontEntry {
         QString family;
@@ -108,7 +98,7 @@ class QPainterGraphics : public Graphics {
         QFont font;
         std::optional<QFontMetricsF> metrics;
         std::optional<int> height;
-        QHash<QString, ShapedText> texts;
+        ShapedTextCache texts;
     };
 
     /// Width in units of later lines and outlines: at least 1.
@@ -136,9 +126,6 @@ class QPainterGraphics : public Graphics {
     /// pixel centres for the current line width.
     void loadPolygon(const std::vector<std::int32_t>& points, double originX, double originY);
     void paintObject(QPainter& painter, const Shape& shape, double centreX, double centreY) const;
-    /// The glyphs of @p text in the current font, shaped when it is drawn a second time;
-    /// null the first time (shaping for reuse costs more than drawing once).
-    const ShapedText* shaped(const QString& text);
 
     QPainter& painter_;
     bool saved_ = false;

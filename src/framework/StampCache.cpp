@@ -7,10 +7,6 @@ namespace fw {
 
 namespace {
 
-// A dense code grid draws a few hundred different small drawings; 64 × 64 stamps of this
-// many take at most 16 MB.
-constexpr std::size_t maxStamps = 1024;
-
 static_assert(sizeof(StampCache::Key) == 16 + 5 * 8 + 4 + 20 * 2 + 4,
               "StampCache::Key has padding, which would take part in its comparison");
 
@@ -55,11 +51,13 @@ std::size_t StampCache::KeyHash::operator()(const Key& key) const
     return static_cast<std::size_t>(seed);
 }
 
+StampCache::StampCache(std::size_t limit) : limit_(std::max<std::size_t>(limit, 1)) {}
+
 StampCache::Stamp& StampCache::Use(const Key& key)
 {
     auto found = stamps_.find(key);
     if (found == stamps_.end()) {
-        if (stamps_.size() >= maxStamps) {
+        if (stamps_.size() >= limit_) {
             stamps_.clear();
         }
         found = stamps_.emplace(key, Stamp{}).first;

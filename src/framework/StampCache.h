@@ -58,20 +58,30 @@ class StampCache {
 
     /// Beyond this side a stamp saves little: filling the pixels costs more than the set-up.
     static constexpr int maxSide = 64;
+    /// A dense code grid draws a few hundred different small drawings; 64 × 64 stamps of this
+    /// many take at most 16 MB.
+    static constexpr std::size_t defaultLimit = 1024;
+
+    /// @brief A cache of at most @p limit stamps (at least one).
+    explicit StampCache(std::size_t limit = defaultLimit);
 
     /// @brief The stamp for @p key, counted as used once more; a new key gets an empty one.
     ///
-    /// The cache holds at most a bounded number of stamps; when a new key finds it full it
-    /// starts again empty.
+    /// When a new key finds the cache full it starts again empty: the drawings that are
+    /// still repeated come back within a few calls, and nothing is kept to rank them.
+    /// The reference stays valid until the next Use or Clear.
     Stamp& Use(const Key& key);
 
     void Clear() { stamps_.clear(); }
+    /// @brief The number of stamps held, never above the limit.
+    std::size_t Size() const { return stamps_.size(); }
 
   private:
     struct KeyHash {
         std::size_t operator()(const Key& key) const;
     };
 
+    std::size_t limit_;
     std::unordered_map<Key, Stamp, KeyHash> stamps_;
 };
 

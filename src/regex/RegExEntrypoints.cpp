@@ -4,6 +4,15 @@
 
 #include <string>
 
+PluginEntrypoints& BindRegExEntrypoints()
+{
+    PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
+    for (int i = 0; i < RegExEntryCount; ++i) {
+        table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
+    }
+    return table;
+}
+
 void ThrowUnboundRegExEntry(RegExEntry entry)
 {
     const auto index = static_cast<int>(entry);

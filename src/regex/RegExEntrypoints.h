@@ -61,6 +61,11 @@ inline constexpr std::array<std::string_view, RegExEntryCount> RegExEntrySignatu
     "RegExMatch.SubExpressionStartB(MatchNumber as Integer) as Integer",
 };
 
+/// @brief Replaces the process's entry-point table with one of RegExEntryCount slots, slot i
+/// holding what the look-up returns for the i-th signature, stored without a test; returns
+/// the table.
+PluginEntrypoints& BindRegExEntrypoints();
+
 // The function type of each slot; the component exports exactly these.
 using RegExHookFn = void(RegEx&);
 using RegExSearchFn = std::shared_ptr<RegExMatch>(RegEx&, const QString&);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FolderItem.h"
-#include "PluginEntrypoints.h"
 #include "RegExEntrypoints.h"
 
 #include <QCoreApplication>
@@ -45,10 +44,7 @@ class CodesTest : public ::testing::Test {
             static char* argv[] = {name, nullptr};
             new QCoreApplication(argc, argv);
         }
-        PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
-        for (int i = 0; i < RegExEntryCount; ++i) {
-            table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
-        }
+        BindRegExEntrypoints();
         ASSERT_TRUE(temp_.isValid());
     }
 

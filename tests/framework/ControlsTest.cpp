@@ -88,8 +88,10 @@ class ListboxTest : public FrameworkTest {
   protected:
     QListView* view(ListWindow& w) { return w.ContentWidget()->findChild<QListView*>("ListBox1"); }
 
+    /// Clicks a row as a person would: once the rows added so far are shown.
     void click(ListWindow& w, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        QCoreApplication::processEvents();
         QListView* v = view(w);
         const QRect cell = v->visualRect(v->model()->index(row, 0));
         QTest::mouseClick(v->viewport(), Qt::LeftButton, modifiers, cell.center());
@@ -191,6 +193,7 @@ TEST_F(ListboxTest, AFullCodeListReachesTheViewOnceAndAHugeRowIsShownShortened)
     const QString fivesThenEmoji =
         QString(limit - 1, QLatin1Char('5')) + QStringLiteral("\U0001F600");
     list.AddRow(fivesThenEmoji + huge);
+    QCoreApplication::processEvents(); // the row reaches the view
     EXPECT_EQ(model->index(10002, 0).data().toString(), huge.left(limit - 1) + QChar(0x2026));
     EXPECT_EQ(model->index(10000, 0).data().toString(), "3010000");
 }
@@ -213,9 +216,9 @@ TEST_F(ListboxTest, RowsAddedTogetherReachTheViewInOneInsertion)
     EXPECT_EQ(insertions, 1);
     EXPECT_EQ(model->rowCount(), 100);
 
-    // A row asked for at once is there at once, and a click on it selects it.
+    // A row reaches the view at the next turn of the event loop, or at once when selected.
     list.AddRow("4000000");
-    EXPECT_EQ(model->index(100, 0).data().toString(), "4000000");
+    EXPECT_EQ(model->rowCount(), 100);
     click(w, 100);
     EXPECT_EQ(list.Text(), "4000000");
     list.AddRow("5000000");

@@ -1,5 +1,6 @@
 #include "QPainterGraphics.h"
 #include "FrameworkTestSupport.h"
+#include "ImageDifference.h"
 
 #include <QFontInfo>
 #include <QPaintEngine>
@@ -238,21 +239,6 @@ TEST(QPainterGraphics, AHugeTextDrawsOnlyWhatCanShow)
     EXPECT_EQ(device.texts.join(QString()), QString(drawn, QLatin1Char('7')));
 }
 
-/// The largest difference of two equally large images in any colour channel.
-int ChannelDifference(const QImage& a, const QImage& b)
-{
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
-                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-        }
-    }
-    return largest;
-}
-
 /// One call of each kind the drawings make, at sizes from a dense grid's to a large cartoon's.
 std::vector<std::function<void(Graphics&, int, int)>> SampleDrawings()
 {
@@ -329,9 +315,9 @@ TEST(QPainterGraphics, ADrawingRepeatedElsewhereGivesTheSamePixels)
         const QRect first(0, 0, 100, 100);
         const QImage reference = image.copy(first);
         EXPECT_FALSE(InkBounds(reference, white).isNull()) << "drawing " << i;
-        EXPECT_LE(ChannelDifference(image.copy(first.translated(100, 0)), reference), 1)
+        EXPECT_LE(LargestChannelDifference(image.copy(first.translated(100, 0)), reference), 1)
             << "drawing " << i;
-        EXPECT_LE(ChannelDifference(image.copy(first.translated(0, 100)), reference), 1)
+        EXPECT_LE(LargestChannelDifference(image.copy(first.translated(0, 100)), reference), 1)
             << "drawing " << i;
     }
 }
@@ -361,7 +347,7 @@ TEST(QPainterGraphics, DrawsOnAPainterOffsetByWholeOrPartPixelsAsOnePlacedThere)
         return image;
     };
     for (const double offset : {7.0, 7.5}) {
-        EXPECT_LE(ChannelDifference(drawAll(offset, false), drawAll(offset, true)), 1) << offset;
+        EXPECT_LE(LargestChannelDifference(drawAll(offset, false), drawAll(offset, true)), 1) << offset;
     }
 }
 

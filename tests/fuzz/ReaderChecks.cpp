@@ -4,7 +4,6 @@
 #include "CodeList.h"
 #include "FolderItem.h"
 #include "LibraryReader.h"
-#include "PluginEntrypoints.h"
 #include "RegExEntrypoints.h"
 
 #include <QCoreApplication>
@@ -50,10 +49,7 @@ void SetUpReaders()
         static char* argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
     }
-    PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
-    for (int i = 0; i < RegExEntryCount; ++i) {
-        table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[static_cast<std::size_t>(i)]));
-    }
+    BindRegExEntrypoints();
 }
 
 QString CheckCodeFile(const QString& folder, const QByteArray& bytes)

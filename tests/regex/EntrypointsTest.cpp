@@ -16,6 +16,27 @@ TEST(RegExEntrypoints, EverySignatureResolves)
     }
 }
 
+TEST_F(BoundComponent, BindingReplacesTheTableWithEverySlotInOrder)
+{
+    AllocatePluginEntrypointsTable(0);
+    const PluginEntrypoints& table = BindRegExEntrypoints();
+    EXPECT_EQ(&table, &PluginEntrypointsTable());
+    ASSERT_EQ(table.Count(), RegExEntryCount);
+    for (int i = 0; i < RegExEntryCount; ++i) {
+        EXPECT_FALSE(table.Get(i).IsEmpty()) << i;
+    }
+    // Neighbouring slots of different shapes hold the function of their own signature.
+    EXPECT_NE(table.Get(static_cast<int>(RegExEntry::Search)).As<RegExSearchFn>(), nullptr);
+    EXPECT_NE(table.Get(static_cast<int>(RegExEntry::SearchFrom)).As<RegExSearchFromFn>(), nullptr);
+    EXPECT_NE(table.Get(static_cast<int>(RegExEntry::SubExpressionStartB))
+                  .As<RegExSubExpressionStartBFn>(),
+              nullptr);
+    EXPECT_EQ(table.Get(static_cast<int>(RegExEntry::RegExInit)).As<RegExHookFn>(),
+              regex::LookupEntrypoint(RegExEntrySignatures.front()).As<RegExHookFn>());
+    EXPECT_NE(table.Get(static_cast<int>(RegExEntry::RegExExit)).As<RegExHookFn>(),
+              table.Get(static_cast<int>(RegExEntry::RegExInit)).As<RegExHookFn>());
+}
+
 TEST(RegExEntrypoints, UnknownSignatureGivesEmptyEntry)
 {
     for (const std::string_view signature :
@@ -39,7 +60,7 @@ TEST_F(BoundComponent, EmptyEntryThrowsNamingTheOperation)
 {
     RegEx regEx;
     regEx.SearchPattern(u"a"_s);
-    BindRegExComponent().Set(static_cast<int>(RegExEntry::Search), PluginEntrypoint());
+    BindRegExEntrypoints().Set(static_cast<int>(RegExEntry::Search), PluginEntrypoint());
     try {
         regEx.Search(u"abc"_s);
         FAIL() << "no exception";
@@ -62,7 +83,7 @@ TEST_F(BoundComponent, UnboundConstructorsThrow)
 
 TEST_F(BoundComponent, EntryInTheWrongSlotThrowsInsteadOfCalling)
 {
-    PluginEntrypoints& table = BindRegExComponent();
+    PluginEntrypoints& table = BindRegExEntrypoints();
     const auto search = static_cast<int>(RegExEntry::Search);
     const auto searchFrom = static_cast<int>(RegExEntry::SearchFrom);
     const PluginEntrypoint first = table.Get(search);

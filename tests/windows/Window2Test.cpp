@@ -29,8 +29,10 @@ class Window2Test : public WindowsTest {
 
     static QListView* View() { return static_cast<QListView*>(Window2().ListBox1().Widget()); }
 
+    /// Clicks a row as a person would: once the rows added so far are shown.
     static void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        QCoreApplication::processEvents();
         QListView* view = View();
         const QRect cell = view->visualRect(view->model()->index(row, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, cell.center());

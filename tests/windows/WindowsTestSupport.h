@@ -6,7 +6,6 @@
 #include "Glycan.h"
 #include "Listbox.h"
 #include "MenuBar1.h"
-#include "PluginEntrypoints.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
 #include "Window1.h"
@@ -40,10 +39,7 @@ class WindowsTest : public ::testing::Test {
             static char* argv[] = {name, nullptr};
             fw::RuntimeInit(argc, argv);
             Glycan::InitializeState();
-            PluginEntrypoints& table = AllocatePluginEntrypointsTable(RegExEntryCount);
-            for (int i = 0; i < RegExEntryCount; ++i) {
-                table.Set(i, LookupPluginEntrypoint(RegExEntrySignatures[std::size_t(i)]));
-            }
+            BindRegExEntrypoints();
             codes::FileTypes::Initialize();
         }
         ASSERT_TRUE(temp_.isValid());

@@ -1,42 +1,37 @@
-// The four patterns the code readers use, driven the way the readers drive them.
-#include "BoundComponent.h"
+// The readers' white-space removal and their patterns, driven the way the readers drive them.
+#include "CodesTestSupport.h"
 
+#include "CodeFileReader.h"
+#include "LibraryReader.h"
 #include "RegEx.h"
+#include "WhiteSpace.h"
 
 using namespace Qt::StringLiterals;
+using codes::RemoveWhiteSpace;
 
 namespace {
 
-const QString whiteSpace = u"\\s"_s;
-const QString codePattern = u"^[3-9][01][01][0-6][0-6][0-6][0-6][0-9]?[0-9]?"_s;
-const QString stringPattern = u"string"_s;
-const QString plistCodePattern = u">([0-9 ]+)<"_s;
-
-// Removes white space as the readers do: replace until a search finds nothing.
-QString removeWhiteSpace(RegEx& regEx, QString text)
-{
-    regEx.SearchPattern(whiteSpace);
-    regEx.ReplacementPattern(u""_s);
-    while (regEx.Search(text) != nullptr) {
-        text = regEx.Replace(text);
-    }
-    return text;
-}
-
-} // namespace
-
-using WhiteSpaceRemoval = BoundComponent;
+using WhiteSpaceRemoval = CodesTest;
 
 TEST_F(WhiteSpaceRemoval, RemovesAsciiAndUnicodeWhiteSpace)
 {
     RegEx regEx;
-    EXPECT_EQ(removeWhiteSpace(regEx, u" 3 1\t0 0202\r"_s), u"3100202"_s);
-    EXPECT_EQ(removeWhiteSpace(regEx, u"\f3\v1\n00202 "_s), u"3100202"_s);
-    EXPECT_EQ(removeWhiteSpace(regEx, u"\u00A03100\u2003202\u3000\u2028\u0085"_s), u"3100202"_s);
-    EXPECT_EQ(removeWhiteSpace(regEx, u" \t \u00A0"_s), u""_s);
-    EXPECT_EQ(removeWhiteSpace(regEx, u""_s), u""_s);
+    EXPECT_EQ(RemoveWhiteSpace(regEx, u" 3 1\t0 0202\r"_s), u"3100202"_s);
+    EXPECT_EQ(RemoveWhiteSpace(regEx, u"\f3\v1\n00202 "_s), u"3100202"_s);
+    EXPECT_EQ(RemoveWhiteSpace(regEx, u"\u00A03100\u2003202\u3000\u2028\u0085"_s), u"3100202"_s);
+    EXPECT_EQ(RemoveWhiteSpace(regEx, u" \t \u00A0"_s), u""_s);
+    EXPECT_EQ(RemoveWhiteSpace(regEx, u""_s), u""_s);
     // Not white space: letters, a zero-width space.
-    EXPECT_EQ(removeWhiteSpace(regEx, u"a\u200Bb"_s), u"a\u200Bb"_s);
+    EXPECT_EQ(RemoveWhiteSpace(regEx, u"a\u200Bb"_s), u"a\u200Bb"_s);
+}
+
+TEST_F(WhiteSpaceRemoval, SetsItsOwnPatternsOnTheRegEx)
+{
+    // Whatever the object searched for before, removal uses "\s" and an empty replacement.
+    RegEx regEx;
+    regEx.SearchPattern(u"3"_s);
+    regEx.ReplacementPattern(u"x"_s);
+    EXPECT_EQ(RemoveWhiteSpace(regEx, u"3 3"_s), u"33"_s);
 }
 
 // One replacement removes every match, so the readers' loop ends after one pass.
@@ -49,14 +44,15 @@ TEST_F(WhiteSpaceRemoval, LongLineInOnePass)
     for (qsizetype i = 0; i < size; ++i) {
         line.append(i % 2 == 0 ? u'7' : (i % 3 == 0 ? u'\t' : u' '));
     }
-    regEx.SearchPattern(whiteSpace);
+    // The component replaces every match at once, so removal needs a single Replace.
+    regEx.SearchPattern(u"\\s"_s);
     regEx.ReplacementPattern(u""_s);
-    ASSERT_NE(regEx.Search(line), nullptr);
-    const QString reduced = regEx.Replace(line);
-    EXPECT_EQ(regEx.Search(reduced), nullptr);
+    EXPECT_EQ(regEx.Search(regEx.Replace(line)), nullptr);
+
+    const QString reduced = RemoveWhiteSpace(regEx, line);
     EXPECT_EQ(reduced, QString(size / 2, u'7'));
 
-    regEx.SearchPattern(codePattern);
+    regEx.SearchPattern(codes::CodePattern);
     EXPECT_EQ(regEx.Search(reduced), nullptr);
     EXPECT_NE(regEx.Search(u"3100202"_s + reduced), nullptr);
 }
@@ -66,12 +62,12 @@ struct CodeLine {
     bool accepted;
 };
 
-class CodePattern : public BoundComponent, public ::testing::WithParamInterface<CodeLine> {};
+class CodePattern : public CodesTest, public ::testing::WithParamInterface<CodeLine> {};
 
 TEST_P(CodePattern, AcceptsExactlyTheSevenLeadingCodeDigits)
 {
     RegEx regEx;
-    regEx.SearchPattern(codePattern);
+    regEx.SearchPattern(codes::CodePattern);
     const QString line = QString::fromUtf16(GetParam().line);
     EXPECT_EQ(regEx.Search(line) != nullptr, GetParam().accepted) << line.toStdString();
 }
@@ -86,10 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeLine{u"x3100202", false}, CodeLine{u"\u00A03100202", false},
                       CodeLine{u"\uFF13100202", false}, CodeLine{u"", false}));
 
-TEST_F(BoundComponent, CodePatternMatchesAtMostNineDigits)
+TEST_F(CodesTest, CodePatternMatchesAtMostNineDigits)
 {
     RegEx regEx;
-    regEx.SearchPattern(codePattern);
+    regEx.SearchPattern(codes::CodePattern);
     const auto match = regEx.Search(u"31002021234"_s);
     ASSERT_NE(match, nullptr);
     EXPECT_EQ(match->SubExpressionString(0), u"310020212"_s);
@@ -102,28 +98,28 @@ struct PlistLine {
     const char16_t* code; ///< nullptr: the code pattern finds nothing
 };
 
-class PlistPatterns : public BoundComponent, public ::testing::WithParamInterface<PlistLine> {};
+class LibraryPatterns : public CodesTest, public ::testing::WithParamInterface<PlistLine> {};
 
 // The library reader: a line holding "string" yields its first run of digits and blanks.
-TEST_P(PlistPatterns, TakeTheFirstCodeOfAStringLine)
+TEST_P(LibraryPatterns, TakeTheFirstCodeOfAStringLine)
 {
     RegEx regEx;
     const QString line = QString::fromUtf16(GetParam().line);
-    regEx.SearchPattern(stringPattern);
+    regEx.SearchPattern(codes::LibraryElementPattern);
     EXPECT_EQ(regEx.Search(line) != nullptr, GetParam().holdsString);
-    regEx.SearchPattern(plistCodePattern);
+    regEx.SearchPattern(codes::LibraryCodePattern);
     const auto match = regEx.Search(line);
     if (GetParam().code == nullptr) {
         EXPECT_EQ(match, nullptr);
         return;
     }
     ASSERT_NE(match, nullptr);
-    const QString code = removeWhiteSpace(regEx, match->SubExpressionString(1));
+    const QString code = RemoveWhiteSpace(regEx, match->SubExpressionString(1));
     EXPECT_EQ(code, QString::fromUtf16(GetParam().code));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, PlistPatterns,
+    Lines, LibraryPatterns,
     ::testing::Values(
         PlistLine{u"\t\t<string>3 1 0 0 2 0 2</string>", true, u"3100202"},
         PlistLine{u"<string>4000200</string><string>5100000</string>", true, u"4000200"},
@@ -137,17 +133,19 @@ INSTANTIATE_TEST_SUITE_P(
         PlistLine{u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", false, nullptr},
         PlistLine{u"\t<key>Codes</key>", false, nullptr}, PlistLine{u"<array>", false, nullptr}));
 
-TEST_F(BoundComponent, OneRegExServesManyLinesAndPatterns)
+TEST_F(CodesTest, OneRegExServesManyLinesAndPatterns)
 {
     // The code-file reader switches one object between two patterns on every line.
     RegEx regEx;
     int accepted = 0;
     for (int i = 0; i < 20000; ++i) {
-        const QString line = removeWhiteSpace(regEx, i % 2 == 0 ? u" 3 100 202 "_s : u"junk"_s);
-        regEx.SearchPattern(codePattern);
+        const QString line = RemoveWhiteSpace(regEx, i % 2 == 0 ? u" 3 100 202 "_s : u"junk"_s);
+        regEx.SearchPattern(codes::CodePattern);
         if (regEx.Search(line) != nullptr) {
             ++accepted;
         }
     }
     EXPECT_EQ(accepted, 10000);
 }
+
+} // namespace
