@@ -1,6 +1,6 @@
 // Opens every real dialog of the framework and cancels it, each from a zero-delay timer,
-// then prints one line for each dialog it saw. The tests run it in a process of its own,
-// since Qt fixes where settings live once per process.
+// and prints one line for each dialog it saw; for file dialogs, how they type files. The tests run
+// it in a process of its own, since Qt fixes where settings live once per process.
 
 #include "DialogSeam.h"
 #include "GetOpenFolderItem.h"
@@ -12,6 +12,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -22,6 +25,26 @@ QTextStream& out()
     return stream;
 }
 
+/// Whether @p files types a PDF without extension by its content (Qt's way, which reads
+/// every listed file) or by its name alone.
+QString howItTypes(QFileDialog& files)
+{
+    const QTemporaryDir folder;
+    QFile report(folder.filePath("report"));
+    if (!report.open(QIODevice::WriteOnly) || report.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n") < 0) {
+        return QStringLiteral("no file to type");
+    }
+    report.close();
+    files.setDirectory(folder.path());
+    const auto* model = files.findChild<QFileSystemModel*>();
+    if (model == nullptr) {
+        return QStringLiteral("no file model");
+    }
+    const QString type = model->type(model->index(report.fileName()));
+    return type.contains("PDF") ? QStringLiteral("types by content")
+                                : QStringLiteral("types by name");
+}
+
 void cancel(const QString& what, QDialog* dialog)
 {
     out() << what << ": ";
@@ -29,7 +52,11 @@ void cancel(const QString& what, QDialog* dialog)
         out() << "no dialog\n";
         return;
     }
-    out() << dialog->metaObject()->className() << " \"" << dialog->windowTitle() << "\"\n";
+    out() << dialog->metaObject()->className() << " \"" << dialog->windowTitle() << "\"";
+    if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+        out() << ", " << howItTypes(*files);
+    }
+    out() << "\n";
     dialog->reject();
 }
 

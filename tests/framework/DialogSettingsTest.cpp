@@ -60,9 +60,9 @@ TEST(RealDialogs, CancelledDialogsLeaveNoSettingsAnywhere)
     ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(runtime) && QDir().mkpath(emptyConfig));
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    const std::string seen = R"(open: QFileDialog "Open"
+    const std::string seen = R"(open: QFileDialog "Open", types by name
 page setup: QPageSetupDialog "Page Setup"
-print to file: QFileDialog "Print To File ..."
+print to file: QFileDialog "Print To File ...", types by name
 print: QPrintDialog "Print")";
     for (const QString& config : {emptyConfig, absentConfig}) {
         SCOPED_TRACE(config.toStdString());
