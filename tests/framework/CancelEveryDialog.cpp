@@ -1,6 +1,6 @@
-// Opens every real dialog of the framework and cancels it, each from a zero-delay timer,
-// and prints one line for each dialog it saw; for file dialogs, how they type files. The tests run
-// it in a process of its own, since Qt fixes where settings live once per process.
+// Opens every real dialog of the framework and cancels it, each from a zero-delay timer, and
+// prints one line for each dialog it saw (for file dialogs, how they type files). The tests
+// run it in a process of its own, since Qt fixes where settings live once per process.
 
 #include "DialogSeam.h"
 #include "GetOpenFolderItem.h"

@@ -60,6 +60,8 @@ TEST(RealDialogs, CancelledDialogsLeaveNoSettingsAnywhere)
     ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(runtime) && QDir().mkpath(emptyConfig));
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+    // Every dialog showed, so the folders' state tells something, and file dialogs type
+    // files by name.
     const std::string seen = R"(open: QFileDialog "Open", types by name
 page setup: QPageSetupDialog "Page Setup"
 print to file: QFileDialog "Print To File ...", types by name
