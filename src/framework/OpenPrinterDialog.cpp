@@ -1,6 +1,7 @@
 #include "OpenPrinterDialog.h"
 
 #include "DialogSeam.h"
+#include "NameOnlyFileDialogScope.h"
 #include "PrintedPage.h"
 #include "PrinterSetup.h"
 
@@ -21,6 +22,8 @@ std::unique_ptr<PrintedPage> OpenPrinterDialog(const std::shared_ptr<PrinterSetu
         accepted = DialogSeam::print(*printer);
     } else {
         QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+        // Its "print to file" chooser is a QFileDialog of Qt's own, made and gone within exec.
+        const NameOnlyFileDialogScope nameOnlyChooser;
         accepted = dialog.exec() == QDialog::Accepted;
     }
     if (!accepted) {

@@ -8,6 +8,7 @@
 #include "WindowRegistry.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
 #include <deque>
 
@@ -42,6 +43,23 @@ void deliverPendingDocuments()
     }
 }
 
+// Qt's own dialogs keep state between runs in QSettings(UserScope, "QtProject"): the file
+// dialog writes its history, last folder and view mode when destroyed, creating the
+// configuration folder if need be, and reads them back when created. The program keeps
+// nothing between runs, so every default settings location, user and system, goes inside
+// /dev/null. That is no folder, so there no settings file, folder, lock or temporary file
+// can be read, created or written, whoever runs the program; QSettings just reports an
+// access error, which Qt's dialogs ignore.
+void keepNoQtSettings()
+{
+    const QString nowhere = QStringLiteral("/dev/null");
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        for (const auto scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            QSettings::setPath(format, scope, nowhere);
+        }
+    }
+}
+
 void launchDocuments()
 {
     const QStringList arguments = QCoreApplication::arguments();
@@ -57,6 +75,7 @@ void launchDocuments()
 void RuntimeInit(int& argc, char** argv)
 {
     auto& s = state();
+    keepNoQtSettings(); // before anything of Qt's reads its settings
     if (QCoreApplication::instance() == nullptr) {
         s.qtApp = new detail::FrameworkApplication(argc, argv);
     }

@@ -11,7 +11,8 @@ namespace fw {
 class Application;
 class FolderItem;
 
-/// @brief Makes the runtime ready: creates the Qt application. Call first of all; @p argc
+/// @brief Makes the runtime ready: creates the Qt application, and leaves Qt no place to keep
+/// settings, so its dialogs remember nothing between runs. Call first of all; @p argc
 /// and @p argv must outlive the runtime. The file names among the arguments (every argument
 /// after the program's own name that does not start with "-") are the documents the system
 /// asks the program to open at launch.
