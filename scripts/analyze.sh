@@ -16,3 +16,11 @@ cppcheck --std=c++20 --library=qt \
     --template='{file}:{line}: {severity}: {message} [{id}]' \
     "${includes[@]}" src/
 echo "cppcheck: no findings in src/"
+
+# Identifiers that begin with an underscore and a capital letter are reserved to the
+# implementation; property names in strings ("_ScrollWidth") are not identifiers.
+if grep -rnE '(^|[^A-Za-z0-9_"])_[A-Z][A-Za-z0-9_]*' src/; then
+    echo "reserved identifiers in src/ (an underscore and a capital letter)" >&2
+    exit 1
+fi
+echo "no reserved identifiers in src/"

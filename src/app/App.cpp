@@ -20,13 +20,13 @@ void App::OpenDocument(std::shared_ptr<fw::FolderItem> item)
     ::Window1().openTextFile(droppedFile);
 }
 
-bool App::_WindowCodewindow_Action()
+bool App::WindowCodewindow_Action()
 {
     ::Window2().Show();
     return true;
 }
 
-bool App::_WindowGlycanwindow_Action()
+bool App::WindowGlycanwindow_Action()
 {
     ::Window1().Show();
     return true;

@@ -22,9 +22,9 @@ class App : public fw::Application {
     void Activate() override;
 
     /// @brief Window > "Code window": shows the code window.
-    bool _WindowCodewindow_Action();
+    bool WindowCodewindow_Action();
     /// @brief Window > "Glycan window": shows the main window.
-    bool _WindowGlycanwindow_Action();
+    bool WindowGlycanwindow_Action();
 };
 
 /// @brief The running application object; raises NilObjectException before start-up has

@@ -14,10 +14,10 @@
 
 void InitializeStatics() { Glycan::InitializeState(); }
 
-void _Main()
+void Main()
 {
     try {
-        fw::RunFrameworkInitialization(_Startup);
+        fw::RunFrameworkInitialization(Startup);
         fw::RuntimeRun();
     } catch (...) {
         fw::UnhandledException(std::current_exception());
@@ -30,34 +30,34 @@ void FinalizeStatics()
     codes::FileTypes::Release();
 }
 
-void _Startup()
+void Startup()
 {
     fw::RuntimeInitExternalClasses();
-    _InitPluginEntrypoints();
-    _InitFileTypes();
-    _NewAppInstance();
-    _ApplicationAddMenuHandlers();
-    _MakeDefaultView();
+    InitPluginEntrypoints();
+    InitFileTypes();
+    NewAppInstance();
+    ApplicationAddMenuHandlers();
+    MakeDefaultView();
 }
 
-void _InitPluginEntrypoints() { BindRegExEntrypoints(); }
+void InitPluginEntrypoints() { BindRegExEntrypoints(); }
 
-void _InitFileTypes() { codes::FileTypes::Initialize(); }
+void InitFileTypes() { codes::FileTypes::Initialize(); }
 
-void _NewAppInstance()
+void NewAppInstance()
 {
     auto app = std::make_unique<class App>();
     app->MenuBar(MenuBar1Instance());
     fw::RegisterAppObject(std::move(app));
 }
 
-void _ApplicationAddMenuHandlers()
+void ApplicationAddMenuHandlers()
 {
     class App& app = App();
     app.AddMenuHandler(QStringLiteral("WindowCodewindow"),
-                       [&app] { return app._WindowCodewindow_Action(); });
+                       [&app] { return app.WindowCodewindow_Action(); });
     app.AddMenuHandler(QStringLiteral("WindowGlycanwindow"),
-                       [&app] { return app._WindowGlycanwindow_Action(); });
+                       [&app] { return app.WindowGlycanwindow_Action(); });
 }
 
-void _MakeDefaultView() { Window1(); }
+void MakeDefaultView() { Window1(); }

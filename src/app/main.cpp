@@ -5,7 +5,7 @@ int main(int argc, char* argv[])
 {
     fw::RuntimeInit(argc, argv);
     InitializeStatics();
-    _Main();
+    Main();
     FinalizeStatics();
     return fw::RuntimeExit();
 }

@@ -36,7 +36,7 @@ QString writeCodes(const QTemporaryDir& dir, const QString& name, const QByteArr
 
 /// Start-up on a machine without a library: the first load asks for a file, and every Open
 /// dialog is counted and cancelled. Afterwards nothing of the run is left.
-class Startup : public ::testing::Test {
+class StartupSequence : public ::testing::Test {
   protected:
     void SetUp() override
     {
@@ -72,7 +72,7 @@ class Startup : public ::testing::Test {
     void start()
     {
         InitializeStatics();
-        fw::RunFrameworkInitialization(_Startup);
+        fw::RunFrameworkInitialization(Startup);
     }
 
     std::shared_ptr<fw::FolderItem> document(const QString& name, const QByteArray& text)
@@ -86,7 +86,7 @@ class Startup : public ::testing::Test {
     QStringList reports;
 };
 
-TEST_F(Startup, DrawingDefaultsFirstAndTheMainWindowLast)
+TEST_F(StartupSequence, DrawingDefaultsFirstAndTheMainWindowLast)
 {
     Glycan::symbolSet = 3;
     InitializeStatics();
@@ -106,7 +106,7 @@ TEST_F(Startup, DrawingDefaultsFirstAndTheMainWindowLast)
             app->Handlers().Has("WindowCodewindow") && app->Handlers().Has("WindowGlycanwindow") &&
             codes::FileTypes::pText != nullptr && codes::FileTypes::pText->IsRegistered();
     };
-    fw::RunFrameworkInitialization(_Startup);
+    fw::RunFrameworkInitialization(Startup);
 
     EXPECT_TRUE(readyForMainWindow);
     EXPECT_EQ(openDialogs, 1);
@@ -114,7 +114,7 @@ TEST_F(Startup, DrawingDefaultsFirstAndTheMainWindowLast)
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
-TEST_F(Startup, EachDocumentReplacesTheLastAndNoDocumentChangesNothing)
+TEST_F(StartupSequence, EachDocumentReplacesTheLastAndNoDocumentChangesNothing)
 {
     start();
     App().OpenDocument(document("first.txt", "3100202\n4000200\n5000022\n"));
@@ -130,7 +130,7 @@ TEST_F(Startup, EachDocumentReplacesTheLastAndNoDocumentChangesNothing)
     EXPECT_EQ(openDialogs, 1); // the first load's only
 }
 
-TEST_F(Startup, ApplicationsWindowMenuHandlersShowTheWindows)
+TEST_F(StartupSequence, ApplicationsWindowMenuHandlersShowTheWindows)
 {
     start();
     Window2().Close();
@@ -160,7 +160,7 @@ TEST_F(Startup, ApplicationsWindowMenuHandlersShowTheWindows)
         Window1().Close();
     });
     InitializeStatics();
-    _Main();
+    Main();
     FinalizeStatics();
     const int status = fw::RuntimeExit();
     std::exit(status == 0 && loaded ? 0 : 1);
