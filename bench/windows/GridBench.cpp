@@ -4,6 +4,7 @@
 // - loading a 10001-line code file through openTextFile, against a plain loop that reads
 //   the same lines and applies the same white-space removal and code test.
 #include "App.h"
+#include "AppObject.h"
 #include "CodeList.h"
 #include "DialogSeam.h"
 #include "EventScope.h"

@@ -1,8 +1,8 @@
 #include "App.h"
 
+#include "AppObject.h"
 #include "FolderItem.h"
 #include "MenuBar1.h"
-#include "Runtime.h"
 #include "RuntimeException.h"
 #include "Window1.h"
 #include "Window2.h"

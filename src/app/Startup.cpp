@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "App.h"
+#include "AppObject.h"
 #include "ExceptionReport.h"
 #include "FileTypes.h"
 #include "Glycan.h"

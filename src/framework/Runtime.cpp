@@ -1,47 +1,20 @@
 #include "Runtime.h"
 
-#include "Application.h"
+#include "AppObject.h"
 #include "EventScope.h"
 #include "FolderItem.h"
 #include "FrameworkApplication.h"
-#include "Guarded.h"
+#include "Quit.h"
 #include "WindowRegistry.h"
 
 #include <QCoreApplication>
 #include <QSettings>
 
-#include <deque>
-
 namespace fw {
 namespace {
 
-struct RuntimeState {
-    // Deleted by RuntimeExit only: Qt cannot be torn down during static destruction.
-    detail::FrameworkApplication* qtApp = nullptr;
-    std::unique_ptr<Application> app;
-    std::deque<std::shared_ptr<FolderItem>> pendingDocuments;
-    bool started = false;
-    bool quitRequested = false;
-    int exitCode = 0;
-};
-
-RuntimeState& state()
-{
-    // Never destroyed (see qtApp): RuntimeExit empties it, and the pointer here keeps it
-    // reachable, so a leak check at exit does not count it.
-    static auto* s = new RuntimeState;
-    return *s;
-}
-
-void deliverPendingDocuments()
-{
-    auto& s = state();
-    while (!s.pendingDocuments.empty() && s.app) {
-        auto document = std::move(s.pendingDocuments.front());
-        s.pendingDocuments.pop_front();
-        Guarded([&document] { state().app->OpenDocument(std::move(document)); });
-    }
-}
+// Deleted by RuntimeExit only: Qt cannot be torn down during static destruction.
+detail::FrameworkApplication* qtApplication = nullptr;
 
 // Qt's own dialogs keep state between runs in QSettings(UserScope, "QtProject"): the file
 // dialog writes its history, last folder and view mode when destroyed, creating the
@@ -74,10 +47,9 @@ void launchDocuments()
 
 void RuntimeInit(int& argc, char** argv)
 {
-    auto& s = state();
     keepNoQtSettings(); // before anything of Qt's reads its settings
     if (QCoreApplication::instance() == nullptr) {
-        s.qtApp = new detail::FrameworkApplication(argc, argv);
+        qtApplication = new detail::FrameworkApplication(argc, argv);
     }
     // The program decides when to quit (closing its main window quits it).
     QApplication::setQuitOnLastWindowClosed(false);
@@ -94,82 +66,22 @@ void RunFrameworkInitialization(const std::function<void()>& startup)
 
 void RuntimeRun()
 {
-    if (state().quitRequested) {
+    if (QuitRequested()) {
         return;
     }
     StartApplication();
-    if (!state().quitRequested) {
+    if (!QuitRequested()) {
         QCoreApplication::exec();
     }
 }
 
 int RuntimeExit()
 {
-    auto& s = state();
     WindowRegistry::DestroyAll();
-    s.app.reset();
-    s.pendingDocuments.clear();
-    delete s.qtApp;
-    s.qtApp = nullptr;
-    return s.exitCode;
-}
-
-void Quit(int code)
-{
-    auto& s = state();
-    s.quitRequested = true;
-    s.exitCode = code;
-    QCoreApplication::exit(code);
-}
-
-bool QuitRequested() { return state().quitRequested; }
-
-void ResetQuit()
-{
-    state().quitRequested = false;
-    state().exitCode = 0;
-}
-
-void RegisterAppObject(std::unique_ptr<Application> app)
-{
-    static bool watchingState = false;
-    if (!watchingState && QCoreApplication::instance() != nullptr) {
-        watchingState = true;
-        QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp,
-                         [](Qt::ApplicationState appState) {
-                             if (appState == Qt::ApplicationActive && state().app) {
-                                 Guarded([] { state().app->Activate(); });
-                             }
-                         });
-    }
-    state().app = std::move(app);
-    state().started = false;
-    WindowRegistry::MenusChanged();
-}
-
-Application* GetAppObject() { return state().app.get(); }
-
-void StartApplication()
-{
-    auto& s = state();
-    if (s.started || !s.app) {
-        return;
-    }
-    s.started = true;
-    Guarded([] { state().app->Open(); });
-    deliverPendingDocuments();
-}
-
-void RequestOpenDocument(std::shared_ptr<FolderItem> document)
-{
-    if (!document) {
-        return;
-    }
-    auto& s = state();
-    s.pendingDocuments.push_back(std::move(document));
-    if (s.started) {
-        deliverPendingDocuments();
-    }
+    ReleaseAppObject();
+    delete qtApplication;
+    qtApplication = nullptr;
+    return QuitCode();
 }
 
 } // namespace fw

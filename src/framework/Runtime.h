@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QString>
-
-#include <exception>
 #include <functional>
-#include <memory>
 
 namespace fw {
-
-class Application;
-class FolderItem;
 
 /// @brief Makes the runtime ready: creates the Qt application, and leaves Qt no place to keep
 /// settings, so its dialogs remember nothing between runs. Call first of all; @p argc
@@ -31,31 +24,5 @@ void RuntimeRun();
 /// @brief Deletes every window, the application object and the Qt application, and returns
 /// the process's exit status: the code given to Quit. Call last of all.
 int RuntimeExit();
-
-/// @brief Ends the event loop with exit status @p code; the windows stay as they are until
-/// RuntimeExit deletes them, without further events.
-void Quit(int code = 0);
-/// @brief Whether Quit has been called.
-bool QuitRequested();
-/// @brief Forgets an earlier Quit, so RuntimeRun runs the event loop again.
-void ResetQuit();
-
-/// @brief Makes @p app the running application object: GetAppObject returns it, and it gets
-/// the application events and the application-level menu commands. The framework owns it
-/// until RuntimeExit.
-void RegisterAppObject(std::unique_ptr<Application> app);
-/// @brief The running application object, or nullptr before one is registered.
-Application* GetAppObject();
-
-/// @brief Raises the application's Open event, then delivers the documents asked for so far,
-/// the first time it is called with an application object registered; later calls do
-/// nothing. The framework calls it before the first window's Open event and when the event
-/// loop starts.
-void StartApplication();
-
-/// @brief An open-document request from the system (at launch, or a file-open event). It
-/// reaches the application's OpenDocument at once once the application has started, and
-/// waits until then otherwise. A nullptr document is ignored.
-void RequestOpenDocument(std::shared_ptr<FolderItem> document);
 
 } // namespace fw

@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "AppObject.h"
 #include "Application.h"
 #include "Control.h"
 #include "EventScope.h"
@@ -8,8 +9,8 @@
 #include "MenuBarView.h"
 #include "MsgBox.h"
 #include "QPainterGraphics.h"
+#include "Quit.h"
 #include "QuitMenuItem.h"
-#include "Runtime.h"
 #include "WindowCanvas.h"
 #include "WindowFrame.h"
 #include "WindowRegistry.h"

@@ -1,7 +1,7 @@
 #include "MenuBar1.h"
 #include "App.h"
+#include "AppObject.h"
 #include "QuitMenuItem.h"
-#include "Runtime.h"
 
 #include <algorithm>
 #include <ostream>

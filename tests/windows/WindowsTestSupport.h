@@ -1,11 +1,13 @@
 #pragma once
 
 #include "App.h"
+#include "AppObject.h"
 #include "DialogSeam.h"
 #include "FileTypes.h"
 #include "Glycan.h"
 #include "Listbox.h"
 #include "MenuBar1.h"
+#include "Quit.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
 #include "Window1.h"
