@@ -46,7 +46,8 @@ void autoEnable(const Window& window, MenuItem& parent)
 
 } // namespace
 
-Window::Window() : frame_(new detail::WindowFrame(*this))
+Window::Window()
+    : frame_(new detail::WindowFrame(*this)), maxSize_(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
 {
     canvas_ = frame_->Canvas();
     applyFlags();
