@@ -4,10 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Every folder of src/ that holds headers: code includes headers by bare name.
 includes=()
-for dir in src/*/; do
-    includes+=("-I${dir%/}")
-done
+while IFS= read -r dir; do
+    includes+=("-I$dir")
+done < <(find src -name '*.h' -printf '%h\n' | sort -u)
 
 cppcheck --std=c++20 --library=qt \
     --enable=warning,style,performance,portability \
