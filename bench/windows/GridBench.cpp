@@ -18,6 +18,7 @@
 #include "Runtime.h"
 #include "TextInputStream.h"
 #include "Window1.h"
+#include "Window2.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -62,7 +63,14 @@ class Window1& MainWindow()
         Glycan::InitializeState();
         BindRegExEntrypoints();
         codes::FileTypes::Initialize();
-        auto app = std::make_unique<class App>();
+        auto app = std::make_unique<class App>(App::WindowOperations{
+            .openInMainWindow =
+                [](std::shared_ptr<fw::FolderItem> document) {
+                    Window1().openTextFile(std::move(document));
+                },
+            .showCodeWindow = [] { Window2().Show(); },
+            .showMainWindow = [] { Window1().Show(); },
+        });
         app->MenuBar(MenuBar1Instance());
         fw::RegisterAppObject(std::move(app));
         // No library in this Preferences folder, and the Open dialog is cancelled.
