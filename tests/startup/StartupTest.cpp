@@ -45,7 +45,7 @@ class StartupSequence : public ::testing::Test {
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
         if (QCoreApplication::instance() == nullptr) {
             static int argc = 1;
-            static char name[] = "app_tests";
+            static char name[] = "startup_tests";
             static char* argv[] = {name, nullptr};
             fw::RuntimeInit(argc, argv);
         }
