@@ -2,19 +2,30 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace fw {
 
 namespace {
 
-constexpr std::size_t blockSize = 1 << 20;
-constexpr char utf8Bom[] = "\xEF\xBB\xBF";
-constexpr std::size_t utf8BomSize = 3;
+#ifdef TAMBERLO_TEXT_BLOCK_SIZE
+constexpr std::size_t defaultBlockSize = TAMBERLO_TEXT_BLOCK_SIZE;
+#else
+constexpr std::size_t defaultBlockSize = 1 << 20;
+#endif
+constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
 
 } // namespace
 
-TextInputStream::TextInputStream(std::unique_ptr<QIODevice> device) : device_(std::move(device))
+TextInputStream::TextInputStream(std::unique_ptr<QIODevice> device)
+    : TextInputStream(std::move(device), defaultBlockSize)
+{
+}
+
+TextInputStream::TextInputStream(std::unique_ptr<QIODevice> device, std::size_t blockSize)
+    : device_(std::move(device)), blockSize_(std::max<std::size_t>(blockSize, 1))
 {
     if (device_ == nullptr || !device_->isReadable()) {
         atEnd_ = true;
@@ -36,23 +47,47 @@ bool TextInputStream::fill()
         buffer_.erase(0, pos_);
         pos_ = 0;
     }
+    if (!startRead_) {
+        return readStart();
+    }
+    return readUtf8Block();
+}
+
+bool TextInputStream::readStart()
+{
+    startRead_ = true;
+    // The mark has three bytes, and a block may hold fewer.
+    bool read = false;
+    while (buffer_.size() < utf8Bom.size() && readUtf8Block()) {
+        read = true;
+    }
+    const std::string_view start(buffer_);
+    if (start.starts_with(utf8Bom)) {
+        pos_ = utf8Bom.size();
+    }
+    return read;
+}
+
+bool TextInputStream::readUtf8Block()
+{
     const std::size_t old = buffer_.size();
-    buffer_.resize(old + blockSize);
-    const qint64 count = device_->read(buffer_.data() + old, static_cast<qint64>(blockSize));
-    buffer_.resize(old + static_cast<std::size_t>(count > 0 ? count : 0));
+    buffer_.resize(old + blockSize_);
+    const std::size_t count = readDevice(buffer_.data() + old, blockSize_);
+    buffer_.resize(old + count);
+    return count > 0;
+}
+
+std::size_t TextInputStream::readDevice(char* to, std::size_t size)
+{
+    const qint64 count = device_->read(to, static_cast<qint64>(size));
     if (count < 0) {
         error_ = device_->errorString();
     }
     if (count <= 0) {
         atEnd_ = true;
+        return 0;
     }
-    if (!startChecked_ && (buffer_.size() >= utf8BomSize || atEnd_)) {
-        startChecked_ = true;
-        if (buffer_.compare(0, utf8BomSize, utf8Bom) == 0) {
-            pos_ = utf8BomSize;
-        }
-    }
-    return count > 0;
+    return static_cast<std::size_t>(count);
 }
 
 QString TextInputStream::ReadLine()

@@ -13,16 +13,20 @@ namespace fw {
 ///
 /// A line ends at LF, CR LF or CR; the line end is not part of the line. Invalid UTF-8
 /// becomes U+FFFD, a UTF-8 byte-order mark at the start of the file is dropped and NUL
-/// characters are kept. The file is read in large blocks, so a long file or a very long
-/// line costs time in proportion to its size.
+/// characters are kept. The file is read in blocks (1 MiB, unless the build sets
+/// TAMBERLO_TEXT_BLOCK_SIZE), so a long file or a very long line costs time in proportion to
+/// its size; a character, a line end or the byte-order mark cut by a block's end is read
+/// whole.
 ///
 /// After the last line ReadLine returns "" and Eof is true; an empty file reads as one "".
 /// A read error ends the stream: Eof becomes true and ErrorString says what happened.
 /// The end of a file is named Eof because <cstdio> defines EOF as a macro.
 class TextInputStream {
   public:
-    /// Takes an open, readable device.
+    /// Takes an open, readable device; reads it in blocks of the build's size.
     explicit TextInputStream(std::unique_ptr<QIODevice> device);
+    /// Takes an open, readable device; reads it @p blockSize bytes at a time (at least 1).
+    TextInputStream(std::unique_ptr<QIODevice> device, std::size_t blockSize);
     ~TextInputStream();
     TextInputStream(const TextInputStream&) = delete;
     TextInputStream& operator=(const TextInputStream&) = delete;
@@ -41,12 +45,20 @@ class TextInputStream {
   private:
     /// Appends the next block to the buffer; false when the device has no more.
     bool fill();
+    /// Reads until the byte-order mark can be told, and skips it.
+    bool readStart();
+    bool readUtf8Block();
+    /// Reads at most @p size bytes to @p to; at the device's end or on an error, 0, and the
+    /// stream is at its end.
+    std::size_t readDevice(char* to, std::size_t size);
 
     std::unique_ptr<QIODevice> device_;
+    std::size_t blockSize_;
+    /// UTF-8 text; the current line starts at pos_.
     std::string buffer_;
     std::size_t pos_ = 0;
     bool atEnd_ = false;
-    bool startChecked_ = false;
+    bool startRead_ = false;
     QString error_;
 };
 
