@@ -16,6 +16,8 @@ constexpr std::size_t defaultBlockSize = TAMBERLO_TEXT_BLOCK_SIZE;
 constexpr std::size_t defaultBlockSize = 1 << 20;
 #endif
 constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view utf16LeBom = "\xFF\xFE";
+constexpr std::string_view utf16BeBom = "\xFE\xFF";
 
 } // namespace
 
@@ -42,7 +44,8 @@ bool TextInputStream::fill()
     if (atEnd_) {
         return false;
     }
-    // Drop what has been read, so the buffer holds at most the current line and one block.
+    // Drop what has been read, so the buffer holds at most the current line and one block's
+    // text.
     if (pos_ > 0) {
         buffer_.erase(0, pos_);
         pos_ = 0;
@@ -50,13 +53,13 @@ bool TextInputStream::fill()
     if (!startRead_) {
         return readStart();
     }
-    return readUtf8Block();
+    return utf16_ ? readUtf16Block() : readUtf8Block();
 }
 
 bool TextInputStream::readStart()
 {
     startRead_ = true;
-    // The mark has three bytes, and a block may hold fewer.
+    // The longest mark has three bytes, and a block may hold fewer.
     bool read = false;
     while (buffer_.size() < utf8Bom.size() && readUtf8Block()) {
         read = true;
@@ -64,6 +67,15 @@ bool TextInputStream::readStart()
     const std::string_view start(buffer_);
     if (start.starts_with(utf8Bom)) {
         pos_ = utf8Bom.size();
+    } else if (start.starts_with(utf16LeBom) || start.starts_with(utf16BeBom)) {
+        utf16_.emplace(start.starts_with(utf16BeBom));
+        // What was read is UTF-16: it moves to block_, and its text comes back as UTF-8.
+        block_.swap(buffer_);
+        buffer_.clear();
+        utf16_->Append(std::string_view(block_).substr(utf16LeBom.size()), buffer_);
+        if (atEnd_) {
+            utf16_->Finish(buffer_);
+        }
     }
     return read;
 }
@@ -74,6 +86,17 @@ bool TextInputStream::readUtf8Block()
     buffer_.resize(old + blockSize_);
     const std::size_t count = readDevice(buffer_.data() + old, blockSize_);
     buffer_.resize(old + count);
+    return count > 0;
+}
+
+bool TextInputStream::readUtf16Block()
+{
+    block_.resize(blockSize_);
+    const std::size_t count = readDevice(block_.data(), blockSize_);
+    utf16_->Append(std::string_view(block_.data(), count), buffer_);
+    if (atEnd_) {
+        utf16_->Finish(buffer_);
+    }
     return count > 0;
 }
 
