@@ -2,6 +2,7 @@
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+CLANG_DIR ?= build-clang
 JOBS ?= $(shell nproc)
 SAMPLE ?= examples/sample-codes.txt
 
@@ -10,6 +11,8 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev fonts-liberation googletest li
            libbenchmark-dev cppcheck
 # The end-to-end test (tests/e2e) drives the program on an X server of its own.
 PACKAGES += python3 xvfb xdotool xclip x11-utils imagemagick
+# `make test` builds the whole tree with clang too.
+PACKAGES += clang-14
 # `make fuzz` builds the libFuzzer targets with clang.
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
 FUZZ_DIR ?= build-fuzz
@@ -33,6 +36,13 @@ build-asan: deps
 	cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DTAMBERLO_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
+# Everything with clang as well, so that what only clang rejects or warns about fails the tests.
+# Release: no debug information to write; the headers precompiled (cmake/PrecompiledHeaders.cmake).
+.PHONY: build-clang test-clang
+build-clang: deps
+	CXX=clang++-14 cmake -S . -B $(CLANG_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(CLANG_DIR) -j $(JOBS)
+
 run: build
 	./$(BUILD_DIR)/tamberlo $(wildcard $(SAMPLE))
 
@@ -43,11 +53,15 @@ test-unit: build
 test-asan: build-asan
 	cd $(ASAN_DIR) && $(CTEST)
 
+# The unit tests of the clang build; the end-to-end test already drives the other two builds.
+test-clang: build-clang
+	cd $(CLANG_DIR) && $(CTEST) -LE e2e
+
 # Static analysis of src/ (scripts/analyze.sh); any unexplained finding fails it.
 analyze: deps
 	./scripts/analyze.sh
 
-test: analyze test-unit test-asan
+test: analyze test-unit test-clang test-asan
 
 # The code-file and library readers under libFuzzer, FUZZ_SECONDS each (scripts/fuzz.sh).
 fuzz: deps
@@ -73,4 +87,4 @@ bench: build
 	if [ "$$ran" -eq 0 ]; then echo "no benchmark programs in $(BUILD_DIR)/bench" >&2; exit 1; fi
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(CLANG_DIR)

@@ -10,7 +10,7 @@ build=$1
 seconds=$2
 
 status=0
-for target in fuzz_code_file fuzz_library; do
+for target in fuzz_code_file fuzz_library fuzz_text_stream; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus" "$build/crashes"
     echo "== $target: $seconds s"

@@ -25,6 +25,12 @@ void PrintTo(const CodeFileRow& row, std::ostream* out) { *out << row.name; }
 
 class CodeFileRows : public CodesTestWithParam<CodeFileRow> {};
 
+// The codes of codes-mixed.txt and codes-unicode.txt, also read from their UTF-16 twins.
+const QStringList mixedCodes{u"3100202"_s,           u"3100202"_s,  u"4110000"_s, u""_s,
+                             u"3100202999comment"_s, u"31002029"_s, u"5000000x"_s};
+const QStringList unicodeCodes{u"3100202"_s, u"4110000\U0001F600"_s, u""_s, u"5000000\u03B2-Gal"_s,
+                               u"9016666"_s};
+
 TEST_P(CodeFileRows, ReadsTheAcceptedCodes)
 {
     const CodeFileRow& row = GetParam();
@@ -52,11 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "3100202\r\n4110000\r5000000\n6000000",
                     {u"3100202"_s, u"4110000"_s, u"5000000"_s, u"6000000"_s}},
         // Blanks, tabs, skipped lines, a code followed by more text kept whole.
-        CodeFileRow{"MixedFixture",
-                    u"codes-mixed.txt"_s,
-                    {},
-                    {u"3100202"_s, u"3100202"_s, u"4110000"_s, u""_s, u"3100202999comment"_s,
-                     u"31002029"_s, u"5000000x"_s}},
+        CodeFileRow{"MixedFixture", u"codes-mixed.txt"_s, {}, mixedCodes},
+        // UTF-16 with its byte-order mark, little-endian with CR LF, big-endian with LF.
+        CodeFileRow{"MixedFixtureUtf16Le", u"codes-mixed-utf16le.txt"_s, {}, mixedCodes},
+        CodeFileRow{"MixedFixtureUtf16Be", u"codes-mixed-utf16be.txt"_s, {}, mixedCodes},
+        // No-break and em spaces are white space; a letter or a character outside the Basic
+        // Multilingual Plane before the code rejects a line, after it is kept.
+        CodeFileRow{"UnicodeFixture", u"codes-unicode.txt"_s, {}, unicodeCodes},
+        CodeFileRow{"UnicodeFixtureUtf16Le", u"codes-unicode-utf16le.txt"_s, {}, unicodeCodes},
+        CodeFileRow{"UnicodeFixtureUtf16Be", u"codes-unicode-utf16be.txt"_s, {}, unicodeCodes},
         CodeFileRow{"ByteOrderMark", u"codes-bom.txt"_s, {}, {u"3100202"_s, u"4110000"_s}},
         // Latin-1 letters are invalid UTF-8 and read as U+FFFD.
         CodeFileRow{"Latin1Fixture",

@@ -20,6 +20,9 @@ void PrintTo(const LibraryRow& row, std::ostream* out) { *out << row.name; }
 
 class LibraryRows : public CodesTestWithParam<LibraryRow> {};
 
+// The codes of library.plist, also read from its UTF-16 twins.
+const QStringList propertyListCodes{u"3100202"_s, u"4112200"_s, u"5000000"_s};
+
 TEST_P(LibraryRows, ReadsTheCodesOfStringLines)
 {
     const LibraryRow& row = GetParam();
@@ -37,8 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
     Codes, LibraryRows,
     ::testing::Values(
         // Header, dict, key and integer lines give nothing; blanks go.
-        LibraryRow{
-            "PropertyList", u"library.plist"_s, {}, {u"3100202"_s, u"4112200"_s, u"5000000"_s}},
+        LibraryRow{"PropertyList", u"library.plist"_s, {}, propertyListCodes},
+        // UTF-16 with its byte-order mark, little-endian with CR LF, big-endian with LF.
+        LibraryRow{"PropertyListUtf16Le", u"library-utf16le.plist"_s, {}, propertyListCodes},
+        LibraryRow{"PropertyListUtf16Be", u"library-utf16be.plist"_s, {}, propertyListCodes},
         // First element of a line wins; blanks only give ""; no code-pattern test; lines
         // naming "string" without a run of digits and blanks (empty, letters, a key, a tab
         // or no-break space inside) are skipped.

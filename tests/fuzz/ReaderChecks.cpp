@@ -5,7 +5,9 @@
 #include "FolderItem.h"
 #include "LibraryReader.h"
 #include "RegExEntrypoints.h"
+#include "TextInputStream.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -38,6 +40,21 @@ QString CheckCount(const QStringList& codes, qsizetype leftOut, const QByteArray
     }
     return {};
 }
+
+QStringList ReadLines(const QByteArray& bytes, std::size_t blockSize)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    fw::TextInputStream stream(std::move(buffer), blockSize);
+    QStringList lines;
+    do {
+        lines.append(stream.ReadLine());
+    } while (!stream.Eof());
+    return lines;
+}
+
+QString Describe(const QString& line) { return QString::fromLatin1(line.toUtf8().toHex(' ')); }
 
 } // namespace
 
@@ -96,6 +113,35 @@ QString CheckLibrary(const QString& folder, const QByteArray& bytes)
         }
     }
     return CheckCount(load.codes, load.leftOut, bytes);
+}
+
+QString CheckTextStream(const QByteArray& bytes)
+{
+    const QStringList whole = ReadLines(bytes, static_cast<std::size_t>(bytes.size()) + 1);
+    for (const QString& line : whole) {
+        if (line.contains(u'\n') || line.contains(u'\r')) {
+            return u"a line end inside the line "_s + Describe(line);
+        }
+    }
+    if (whole.size() > MostLines(bytes)) {
+        return u"%1 lines from at most %2"_s.arg(whole.size()).arg(MostLines(bytes));
+    }
+    for (std::size_t blockSize = 1; blockSize <= 8; ++blockSize) {
+        const QStringList blocks = ReadLines(bytes, blockSize);
+        if (blocks.size() != whole.size()) {
+            return u"in blocks of %1 bytes, %2 lines instead of %3"_s.arg(blockSize)
+                .arg(blocks.size())
+                .arg(whole.size());
+        }
+        for (qsizetype i = 0; i < whole.size(); ++i) {
+            if (blocks[i] != whole[i]) {
+                return u"in blocks of %1 bytes, line %2 is %3 instead of %4"_s.arg(blockSize)
+                    .arg(i + 1)
+                    .arg(Describe(blocks[i]), Describe(whole[i]));
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace fuzz

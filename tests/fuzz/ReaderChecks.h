@@ -20,4 +20,10 @@ QString CheckCodeFile(const QString& folder, const QByteArray& bytes);
 /// existing, give no error, at most one code per line, and only codes of digits.
 QString CheckLibrary(const QString& folder, const QByteArray& bytes);
 
+/// @brief Reads @p bytes with fw::TextInputStream in blocks of every size from 1 to 8 bytes.
+/// @return What is wrong, or "" when nothing is: each reading must give the lines that one
+/// block gives, no line may hold a line end, and there are at most as many lines as CR and
+/// LF bytes plus one.
+QString CheckTextStream(const QByteArray& bytes);
+
 } // namespace fuzz
