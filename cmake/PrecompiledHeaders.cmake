@@ -12,7 +12,9 @@ option(TAMBERLO_PCH "Precompile the headers that each target's files share" ${pc
 
 set(TAMBERLO_PCH_STD <algorithm> <functional> <memory> <optional> <string> <vector>)
 set(TAMBERLO_PCH_QT_CORE ${TAMBERLO_PCH_STD} <QString> <QStringList>)
-set(TAMBERLO_PCH_QT_WIDGETS ${TAMBERLO_PCH_QT_CORE} <QApplication> <QPainter> <QPointer> <QWidget>)
+# The libraries above the framework see Qt Gui at most (the framework links Qt Widgets privately).
+set(TAMBERLO_PCH_QT_GUI ${TAMBERLO_PCH_QT_CORE} <QPainter> <QPointer>)
+set(TAMBERLO_PCH_QT_WIDGETS ${TAMBERLO_PCH_QT_GUI} <QApplication> <QWidget>)
 
 # @brief Precompiles the given headers for the target's own files when TAMBERLO_PCH is on.
 function(tamberlo_precompile target)

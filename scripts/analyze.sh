@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Static analysis of src/ with cppcheck. Fails on any finding that is neither fixed nor
-# suppressed with its reason (tools/analyze/cppcheck-suppressions.txt, or inline).
+# suppressed with its reason (tools/analyze/cppcheck-suppressions.txt, or inline), and when
+# the libraries of src/ do not depend one way (scripts/check_layers.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Lowest layer first; a library uses only those below it.
+python3 scripts/check_layers.py
+
+# Every folder of src/ that holds headers: code includes headers by bare name.
 includes=()
-for dir in src/*/; do
-    includes+=("-I${dir%/}")
-done
+while IFS= read -r dir; do
+    includes+=("-I$dir")
+done < <(find src -name '*.h' -printf '%h\n' | sort -u)
 
 cppcheck --std=c++20 --library=qt \
     --enable=warning,style,performance,portability \

@@ -4,6 +4,7 @@
 // - loading a 10001-line code file through openTextFile, against a plain loop that reads
 //   the same lines and applies the same white-space removal and code test.
 #include "App.h"
+#include "AppObject.h"
 #include "CodeList.h"
 #include "DialogSeam.h"
 #include "EventScope.h"
@@ -17,6 +18,7 @@
 #include "Runtime.h"
 #include "TextInputStream.h"
 #include "Window1.h"
+#include "Window2.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -61,7 +63,14 @@ class Window1& MainWindow()
         Glycan::InitializeState();
         BindRegExEntrypoints();
         codes::FileTypes::Initialize();
-        auto app = std::make_unique<class App>();
+        auto app = std::make_unique<class App>(App::WindowOperations{
+            .openInMainWindow =
+                [](std::shared_ptr<fw::FolderItem> document) {
+                    Window1().openTextFile(std::move(document));
+                },
+            .showCodeWindow = [] { Window2().Show(); },
+            .showMainWindow = [] { Window1().Show(); },
+        });
         app->MenuBar(MenuBar1Instance());
         fw::RegisterAppObject(std::move(app));
         // No library in this Preferences folder, and the Open dialog is cancelled.

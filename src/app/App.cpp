@@ -1,11 +1,11 @@
 #include "App.h"
 
+#include "AppObject.h"
 #include "FolderItem.h"
 #include "MenuBar1.h"
-#include "Runtime.h"
 #include "RuntimeException.h"
-#include "Window1.h"
-#include "Window2.h"
+
+App::App(WindowOperations windows) : windows_(std::move(windows)) {}
 
 void App::Open() { MenuBar1().Enabled(true); }
 
@@ -17,18 +17,18 @@ void App::OpenDocument(std::shared_ptr<fw::FolderItem> item)
         return;
     }
     droppedFile = std::move(item);
-    ::Window1().openTextFile(droppedFile);
+    windows_.openInMainWindow(droppedFile);
 }
 
 bool App::WindowCodewindow_Action()
 {
-    ::Window2().Show();
+    windows_.showCodeWindow();
     return true;
 }
 
 bool App::WindowGlycanwindow_Action()
 {
-    ::Window1().Show();
+    windows_.showMainWindow();
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include "Listbox.h"
 #include "MenuBar1.h"
 #include "MenuItem.h"
-#include "Runtime.h"
+#include "Quit.h"
 #include "Window1.h"
 #include "Window3.h"
 #include "WindowAccessor.h"

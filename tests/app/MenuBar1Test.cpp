@@ -1,7 +1,7 @@
 #include "MenuBar1.h"
 #include "App.h"
+#include "AppObject.h"
 #include "QuitMenuItem.h"
-#include "Runtime.h"
 
 #include <algorithm>
 #include <ostream>
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(MenuTree, MenuBar1Rows, ::testing::ValuesIn(menuRows),
 
 TEST(GlobalMenuAccessors, FindTitlesAndFileCloseBelowItsTitle)
 {
-    auto app = std::make_unique<class App>();
+    auto app = std::make_unique<class App>(App::WindowOperations{});
     app->MenuBar(MenuBar1Instance());
     fw::RegisterAppObject(std::move(app));
     fw::MenuItem& file = *MenuBar1().Child("FileMenu");

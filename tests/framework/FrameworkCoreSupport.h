@@ -1,7 +1,9 @@
 #pragma once
 
+#include "AppObject.h"
 #include "Application.h"
 #include "DialogSeam.h"
+#include "Quit.h"
 #include "Runtime.h"
 #include "WindowRegistry.h"
 

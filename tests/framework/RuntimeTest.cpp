@@ -22,6 +22,7 @@ QStringList& events()
 
 class DocumentApp : public fw::Application {
   public:
+    ~DocumentApp() override { events().append("App deleted"); }
     void Open() override { events().append("App.Open"); }
     void OpenDocument(std::shared_ptr<fw::FolderItem> item) override
     {
@@ -64,9 +65,29 @@ TEST_F(FrameworkTest, RunReturnsAtOnceAfterQuitAndQuitEndsTheLoop)
     EXPECT_TRUE(delivered);
 
     fw::ResetQuit();
+    EXPECT_EQ(fw::QuitCode(), 0);
     QTimer::singleShot(0, [] { fw::Quit(3); });
     fw::RuntimeRun();
     EXPECT_TRUE(fw::QuitRequested());
+    EXPECT_EQ(fw::QuitCode(), 3); // the status RuntimeExit returns
+    fw::ResetQuit();
+    EXPECT_FALSE(fw::QuitRequested());
+    EXPECT_EQ(fw::QuitCode(), 0);
+}
+
+TEST_F(FrameworkTest, ReleasingTheApplicationObjectDeletesItAndDropsWaitingDocuments)
+{
+    events().clear();
+    fw::RegisterAppObject(std::make_unique<DocumentApp>());
+    fw::RequestOpenDocument(fw::FolderItem::FromPath("/tmp/left.txt"));
+    fw::ReleaseAppObject();
+    EXPECT_EQ(fw::GetAppObject(), nullptr);
+    EXPECT_EQ(events(), QStringList({"App deleted"}));
+
+    // The next application object starts without the earlier run's document.
+    fw::RegisterAppObject(std::make_unique<DocumentApp>());
+    fw::StartApplication();
+    EXPECT_EQ(events(), QStringList({"App deleted", "App.Open"}));
 }
 
 TEST_F(FrameworkTest, ExceptionReachingQtIsReportedAndTheProgramGoesOn)

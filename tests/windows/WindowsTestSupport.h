@@ -1,11 +1,13 @@
 #pragma once
 
 #include "App.h"
+#include "AppObject.h"
 #include "DialogSeam.h"
 #include "FileTypes.h"
 #include "Glycan.h"
 #include "Listbox.h"
 #include "MenuBar1.h"
+#include "Quit.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
 #include "Window1.h"
@@ -52,7 +54,15 @@ class WindowsTest : public ::testing::Test {
         fw::DialogSeam::message = [this](const QString& title, const QString& text) {
             reports.append(title + QStringLiteral(": ") + text);
         };
-        auto app = std::make_unique<class App>();
+        // The windows the application's handlers reach, as start-up gives them.
+        auto app = std::make_unique<class App>(App::WindowOperations{
+            .openInMainWindow =
+                [](std::shared_ptr<fw::FolderItem> document) {
+                    Window1().openTextFile(std::move(document));
+                },
+            .showCodeWindow = [] { Window2().Show(); },
+            .showMainWindow = [] { Window1().Show(); },
+        });
         app->MenuBar(MenuBar1Instance());
         fw::RegisterAppObject(std::move(app));
     }

@@ -1,5 +1,6 @@
 #include "Startup.h"
 #include "App.h"
+#include "AppObject.h"
 #include "DialogSeam.h"
 #include "FileType.h"
 #include "FileTypes.h"
@@ -8,6 +9,7 @@
 #include "Listbox.h"
 #include "MenuBar1.h"
 #include "PluginEntrypoints.h"
+#include "Quit.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
 #include "Window1.h"
@@ -43,7 +45,7 @@ class StartupSequence : public ::testing::Test {
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
         if (QCoreApplication::instance() == nullptr) {
             static int argc = 1;
-            static char name[] = "app_tests";
+            static char name[] = "startup_tests";
             static char* argv[] = {name, nullptr};
             fw::RuntimeInit(argc, argv);
         }

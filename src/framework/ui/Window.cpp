@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "AppObject.h"
 #include "Application.h"
 #include "Control.h"
 #include "EventScope.h"
@@ -8,8 +9,8 @@
 #include "MenuBarView.h"
 #include "MsgBox.h"
 #include "QPainterGraphics.h"
+#include "Quit.h"
 #include "QuitMenuItem.h"
-#include "Runtime.h"
 #include "WindowCanvas.h"
 #include "WindowFrame.h"
 #include "WindowRegistry.h"
@@ -45,7 +46,8 @@ void autoEnable(const Window& window, MenuItem& parent)
 
 } // namespace
 
-Window::Window() : frame_(new detail::WindowFrame(*this))
+Window::Window()
+    : frame_(new detail::WindowFrame(*this)), maxSize_(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
 {
     canvas_ = frame_->Canvas();
     applyFlags();

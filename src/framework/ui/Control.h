@@ -5,10 +5,11 @@
 
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 #include <climits>
 #include <type_traits>
+
+class QWidget;
 
 namespace fw {
 
@@ -29,8 +30,7 @@ class Control {
     QString Name() const { return name_; }
     Window& Owner() const { return owner_; }
     /// @brief The control's widget (objectName: the control's name).
-    // cppcheck-suppress CastIntegerToAddressAtReturn ; QPointer converts to the pointer it holds
-    QWidget* Widget() const { return widget_; }
+    QWidget* Widget() const;
 
     bool Enabled() const;
     void Enabled(bool on);

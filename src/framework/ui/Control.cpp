@@ -3,6 +3,7 @@
 #include "Window.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace fw {
 
@@ -14,6 +15,9 @@ Control::Control(Window& owner, const QString& name, QWidget* widget)
 }
 
 Control::~Control() { delete widget_.data(); }
+
+// cppcheck-suppress CastIntegerToAddressAtReturn ; QPointer converts to the pointer it holds
+QWidget* Control::Widget() const { return widget_; }
 
 bool Control::Enabled() const { return widget_->isEnabled(); }
 

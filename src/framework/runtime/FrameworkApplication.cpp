@@ -1,9 +1,9 @@
 #include "FrameworkApplication.h"
 
+#include "AppObject.h"
 #include "EventScope.h"
 #include "ExceptionReport.h"
 #include "FolderItem.h"
-#include "Runtime.h"
 
 #include <QFileOpenEvent>
 

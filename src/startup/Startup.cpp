@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "App.h"
+#include "AppObject.h"
 #include "ExceptionReport.h"
 #include "FileTypes.h"
 #include "Glycan.h"
@@ -8,6 +9,7 @@
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
 #include "Window1.h"
+#include "Window2.h"
 
 #include <exception>
 #include <memory>
@@ -46,7 +48,14 @@ void InitFileTypes() { codes::FileTypes::Initialize(); }
 
 void NewAppInstance()
 {
-    auto app = std::make_unique<class App>();
+    auto app = std::make_unique<class App>(App::WindowOperations{
+        .openInMainWindow =
+            [](std::shared_ptr<fw::FolderItem> document) {
+                Window1().openTextFile(std::move(document));
+            },
+        .showCodeWindow = [] { Window2().Show(); },
+        .showMainWindow = [] { Window1().Show(); },
+    });
     app->MenuBar(MenuBar1Instance());
     fw::RegisterAppObject(std::move(app));
 }

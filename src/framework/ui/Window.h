@@ -9,7 +9,6 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -18,6 +17,7 @@
 
 class Graphics;
 class QPainter;
+class QWidget;
 
 namespace fw {
 
@@ -196,7 +196,7 @@ class Window {
     int contentWidth_ = 300;
     int contentHeight_ = 300;
     QSize minSize_{0, 0};
-    QSize maxSize_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    QSize maxSize_; // unbounded, set in the constructor
     bool resizeable_ = true;
     bool maximizeButton_ = true;
     bool minimizeButton_ = true;

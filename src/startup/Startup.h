@@ -27,7 +27,9 @@ void Startup();
 void InitPluginEntrypoints();
 /// @brief Creates and registers the program's file type.
 void InitFileTypes();
-/// @brief Creates the application object, gives it the menu bar and registers it.
+/// @brief Creates the application object with what its handlers ask of the windows (reading
+/// a document into the main window, showing the code window, showing the main window), gives
+/// it the menu bar and registers it.
 void NewAppInstance();
 /// @brief Binds the application's Window menu handlers.
 void ApplicationAddMenuHandlers();
