@@ -12,7 +12,7 @@
 /// Coordinates are Int32 pixels with y growing downwards. Colour, pen width and font stay set
 /// on a surface until the next setter. Texts are UTF-8.
 class Graphics {
-public:
+  public:
     virtual ~Graphics() = default;
 
     virtual void ForeColor(Color c) = 0;

@@ -49,8 +49,7 @@ void RecordingGraphics::PenWidth(std::int32_t width)
     calls_.push_back("PenWidth " + std::to_string(width));
 }
 
-void RecordingGraphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                                 std::int32_t y2)
+void RecordingGraphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
     calls_.push_back("DrawLine " + std::to_string(x1) + " " + std::to_string(y1) + " " +
                      std::to_string(x2) + " " + std::to_string(y2));
@@ -94,7 +93,10 @@ double RecordingGraphics::StringWidth(const std::string& text)
     return 0.5 * static_cast<double>(textSize_) * static_cast<double>(codePointCount(text));
 }
 
-std::int32_t RecordingGraphics::TextHeight() { return Int32(1.25 * static_cast<double>(textSize_)); }
+std::int32_t RecordingGraphics::TextHeight()
+{
+    return Int32(1.25 * static_cast<double>(textSize_));
+}
 
 void RecordingGraphics::TextFont(const std::string& name) { calls_.push_back("TextFont " + name); }
 

@@ -11,12 +11,11 @@
 /// 0.5 × TextSize × (code points of t) and TextHeight is Int32(1.25 × TextSize).
 /// Reads (StringWidth, TextHeight) are not recorded.
 class RecordingGraphics : public Graphics {
-public:
+  public:
     void ForeColor(Color c) override;
     void PenWidth(std::int32_t width) override;
     void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
-    void DrawRect(std::int32_t x, std::int32_t y, std::int32_t width,
-                  std::int32_t height) override;
+    void DrawRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) override;
     void FillPolygon(const std::vector<std::int32_t>& points) override;
     void DrawPolygon(const std::vector<std::int32_t>& points) override;
     void DrawObject(const Shape& shape, std::int32_t x, std::int32_t y) override;
@@ -32,7 +31,7 @@ public:
     const std::vector<std::string>& calls() const { return calls_; }
     void clear() { calls_.clear(); }
 
-private:
+  private:
     std::vector<std::string> calls_;
     float textSize_ = 12.0f;
 };

@@ -52,9 +52,9 @@ const QRegularExpression& PatternCache::Compiled(const QString& pattern, int lin
         entries_.push_back(std::move(entry));
         return entries_.back().compiled;
     }
-    const auto oldest = std::min_element(
-        entries_.begin(), entries_.end(),
-        [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
+    const auto oldest =
+        std::min_element(entries_.begin(), entries_.end(),
+                         [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
     *oldest = std::move(entry);
     return oldest->compiled;
 }

@@ -347,7 +347,8 @@ TEST(QPainterGraphics, DrawsOnAPainterOffsetByWholeOrPartPixelsAsOnePlacedThere)
         return image;
     };
     for (const double offset : {7.0, 7.5}) {
-        EXPECT_LE(LargestChannelDifference(drawAll(offset, false), drawAll(offset, true)), 1) << offset;
+        EXPECT_LE(LargestChannelDifference(drawAll(offset, false), drawAll(offset, true)), 1)
+            << offset;
     }
 }
 

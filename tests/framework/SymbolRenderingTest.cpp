@@ -56,8 +56,8 @@ std::set<QRgb> Palette(std::int32_t symbolSet)
 {
     switch (symbolSet) {
     case Glycan::SymbolSetCFG:
-        return {qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0), qRgb(255, 0, 0),
-                qRgb(255, 0, 255), qRgb(0, 0, 0)};
+        return {qRgb(0, 255, 0), qRgb(0, 0, 255),   qRgb(255, 255, 0),
+                qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(0, 0, 0)};
     case Glycan::SymbolSetCFGGreyscale:
         return {qRgb(128, 128, 128), qRgb(64, 64, 64), qRgb(192, 192, 192), qRgb(0, 0, 0)};
     default:
@@ -90,8 +90,8 @@ TEST(SymbolRendering, ResidueCentresShowTheirSetsColours)
                 const int x = static_cast<int>((column + 1) * cellW - 7.5 * scale);
                 const int y = static_cast<int>((row + 0.5) * cellH - scale);
                 RecordingGraphics recording;
-                for (Graphics* g : {static_cast<Graphics*>(&recording),
-                                    static_cast<Graphics*>(&surface)}) {
+                for (Graphics* g :
+                     {static_cast<Graphics*>(&recording), static_cast<Graphics*>(&surface)}) {
                     for (std::size_t k = 0; k < 9; ++k) {
                         Glycan::GlyCode[k] = k < 7 ? codes[column][k] - '0' : 0;
                     }

@@ -30,10 +30,7 @@ Trace Matching(const Trace& calls, std::initializer_list<std::string_view> prefi
     return kept;
 }
 
-Trace LinesOf(const Trace& calls)
-{
-    return Matching(calls, {"DrawLine "});
-}
+Trace LinesOf(const Trace& calls) { return Matching(calls, {"DrawLine "}); }
 
 Trace ReadTrace(const std::string& code)
 {

@@ -351,8 +351,8 @@ void QPainterGraphics::loadPolygon(const std::vector<std::int32_t>& points, doub
     const std::size_t count = VertexCount(points);
     polygon_.resize(static_cast<qsizetype>(count));
     for (std::size_t k = 0; k < count; ++k) {
-        polygon_[static_cast<qsizetype>(k)] = QPointF(points[2 * k + 1] - originX + offset,
-                                                      points[2 * k + 2] - originY + offset);
+        polygon_[static_cast<qsizetype>(k)] =
+            QPointF(points[2 * k + 1] - originX + offset, points[2 * k + 2] - originY + offset);
     }
 }
 
@@ -405,8 +405,8 @@ void QPainterGraphics::FillPolygon(const std::vector<std::int32_t>& points)
             key.pen = lineWidth() % 2;
             const double offset = lineOffset();
             const auto bounds = [&] {
-                return ReachBounds(box.left() + offset, box.top() + offset,
-                                   box.right() + offset, box.bottom() + offset, 1.0);
+                return ReachBounds(box.left() + offset, box.top() + offset, box.right() + offset,
+                                   box.bottom() + offset, 1.0);
             };
             const auto paint = [&](QPainter& p) {
                 loadPolygon(points, points[1], points[2]);
@@ -441,9 +441,8 @@ void QPainterGraphics::DrawPolygon(const std::vector<std::int32_t>& points)
             const double offset = lineOffset();
             // A miter join reaches at most twice the pen width past its vertex.
             const auto bounds = [&] {
-                return ReachBounds(box.left() + offset, box.top() + offset,
-                                   box.right() + offset, box.bottom() + offset,
-                                   2.0 * lineWidth() + 1.0);
+                return ReachBounds(box.left() + offset, box.top() + offset, box.right() + offset,
+                                   box.bottom() + offset, 2.0 * lineWidth() + 1.0);
             };
             const auto paint = [&](QPainter& p) {
                 loadPolygon(points, points[1], points[2]);
@@ -491,8 +490,8 @@ void QPainterGraphics::DrawObject(const Shape& shape, std::int32_t x, std::int32
             const double reach = key.borderWidth / 2.0 + 2.0;
             const double halfWidth = rotated ? std::hypot(width, height) / 2.0 : width / 2.0;
             const double halfHeight = rotated ? halfWidth : height / 2.0;
-            return ReachBounds(0.5 - halfWidth, 0.5 - halfHeight, 0.5 + halfWidth,
-                               0.5 + halfHeight, reach);
+            return ReachBounds(0.5 - halfWidth, 0.5 - halfHeight, 0.5 + halfWidth, 0.5 + halfHeight,
+                               reach);
         };
         const auto paint = [&](QPainter& p) { paintObject(p, shape, 0.5, 0.5); };
         if (drawStamp(key, x, y, bounds, paint)) {
@@ -523,8 +522,7 @@ void QPainterGraphics::paintObject(QPainter& painter, const Shape& shape, double
         const bool edgesOnCentres = hasBorder && std::lround(borderWidth) % 2 == 1;
         const double halfWidth = snappedHalf(width, edgesOnCentres);
         const double halfHeight = snappedHalf(height, edgesOnCentres);
-        box = QRectF(centreX - halfWidth, centreY - halfHeight, 2.0 * halfWidth,
-                     2.0 * halfHeight);
+        box = QRectF(centreX - halfWidth, centreY - halfHeight, 2.0 * halfWidth, 2.0 * halfHeight);
     }
     QColor border = toQColor(shape.BorderColor);
     border.setAlphaF(static_cast<float>(std::min(shape.Border, 100.0) / 100.0));

@@ -34,8 +34,8 @@ std::size_t StampCache::KeyHash::operator()(const Key& key) const
 {
     // Only the fields a drawing sets: shapes have sizes, lines and polygons offsets.
     std::uint64_t seed = (static_cast<std::uint64_t>(key.kind) << 32) | key.colour;
-    Combine(seed, (static_cast<std::uint64_t>(key.border) << 32) |
-                      static_cast<std::uint32_t>(key.pen));
+    Combine(seed,
+            (static_cast<std::uint64_t>(key.border) << 32) | static_cast<std::uint32_t>(key.pen));
     if (key.count == 0) {
         Combine(seed, Bits(key.width));
         Combine(seed, Bits(key.height) ^ (Bits(key.rotation) >> 1));

@@ -17,8 +17,8 @@ namespace fw {
 /// device under a whole-pixel translation, the same pixels wherever it is placed: they only
 /// move. Such a drawing rendered once onto a transparent premultiplied image and composed
 /// over the target gives the pixels that rasterising it there would give (to a level of
-/// rounding where the drawing overlaps itself), at a fraction of the cost. The cache holds those images, keyed by everything that decides their pixels
-/// except the position.
+/// rounding where the drawing overlaps itself), at a fraction of the cost. The cache holds those
+/// images, keyed by everything that decides their pixels except the position.
 class StampCache {
   public:
     /// Everything that decides a stamp's pixels; fields a drawing does not use stay 0.
