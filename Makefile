@@ -8,7 +8,7 @@ SAMPLE ?= examples/sample-codes.txt
 
 # Debian packages the build, the tests and the program need.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev fonts-liberation googletest libgtest-dev \
-           libbenchmark-dev cppcheck
+           libbenchmark-dev cppcheck clang-format-14
 # The end-to-end test (tests/e2e) drives the program on an X server of its own.
 PACKAGES += python3 xvfb xdotool xclip x11-utils imagemagick
 # `make test` builds the whole tree with clang too.

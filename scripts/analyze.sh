@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Static analysis of src/ with cppcheck. Fails on any finding that is neither fixed nor
-# suppressed with its reason (tools/analyze/cppcheck-suppressions.txt, or inline), and when
-# the libraries of src/ do not depend one way (scripts/check_layers.py).
+# suppressed with its reason (tools/analyze/cppcheck-suppressions.txt, or inline), when the
+# libraries of src/ do not depend one way (scripts/check_layers.py), and when a C++ file of
+# the tree drifts from .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,3 +30,11 @@ if grep -rnE '(^|[^A-Za-z0-9_"])_[A-Z][A-Za-z0-9_]*' src/; then
     exit 1
 fi
 echo "no reserved identifiers in src/"
+
+# Every C++ file as .clang-format lays it out; `clang-format-14 -i FILE` mends one.
+if ! git ls-files --cached --others --exclude-standard '*.cpp' '*.h' |
+    xargs clang-format-14 --dry-run --Werror; then
+    echo "C++ files drift from .clang-format (see above)" >&2
+    exit 1
+fi
+echo "clang-format: every C++ file as .clang-format lays it out"
