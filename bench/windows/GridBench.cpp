@@ -16,6 +16,7 @@
 #include "QPainterGraphics.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
+#include "Startup.h"
 #include "TextInputStream.h"
 #include "Window1.h"
 #include "Window2.h"
@@ -63,16 +64,7 @@ class Window1& MainWindow()
         Glycan::InitializeState();
         BindRegExEntrypoints();
         codes::FileTypes::Initialize();
-        auto app = std::make_unique<class App>(App::WindowOperations{
-            .openInMainWindow =
-                [](std::shared_ptr<fw::FolderItem> document) {
-                    Window1().openTextFile(std::move(document));
-                },
-            .showCodeWindow = [] { Window2().Show(); },
-            .showMainWindow = [] { Window1().Show(); },
-        });
-        app->MenuBar(MenuBar1Instance());
-        fw::RegisterAppObject(std::move(app));
+        NewAppInstance();
         // No library in this Preferences folder, and the Open dialog is cancelled.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder().path()));
         fw::DialogSeam::openFile = [](const QString&) { return std::optional<QString>(); };

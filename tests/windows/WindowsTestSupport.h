@@ -10,6 +10,7 @@
 #include "Quit.h"
 #include "RegExEntrypoints.h"
 #include "Runtime.h"
+#include "Startup.h"
 #include "Window1.h"
 #include "Window2.h"
 #include "WindowRegistry.h"
@@ -54,17 +55,7 @@ class WindowsTest : public ::testing::Test {
         fw::DialogSeam::message = [this](const QString& title, const QString& text) {
             reports.append(title + QStringLiteral(": ") + text);
         };
-        // The windows the application's handlers reach, as start-up gives them.
-        auto app = std::make_unique<class App>(App::WindowOperations{
-            .openInMainWindow =
-                [](std::shared_ptr<fw::FolderItem> document) {
-                    Window1().openTextFile(std::move(document));
-                },
-            .showCodeWindow = [] { Window2().Show(); },
-            .showMainWindow = [] { Window1().Show(); },
-        });
-        app->MenuBar(MenuBar1Instance());
-        fw::RegisterAppObject(std::move(app));
+        NewAppInstance(); // a fresh application object, as start-up makes it
     }
 
     void TearDown() override
