@@ -2,8 +2,7 @@
 // boundary cuts a byte-order mark, a character, a surrogate pair or a CR LF, the lines are
 // the same.
 #include "TextInputStream.h"
-
-#include <QBuffer>
+#include "TextStreamSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,24 +14,6 @@ using namespace std::literals;
 namespace {
 
 constexpr std::size_t oneMebibyte = 1 << 20;
-
-std::unique_ptr<fw::TextInputStream> StreamOver(const QByteArray& bytes, std::size_t blockSize)
-{
-    auto buffer = std::make_unique<QBuffer>();
-    buffer->setData(bytes);
-    buffer->open(QIODevice::ReadOnly);
-    return std::make_unique<fw::TextInputStream>(std::move(buffer), blockSize);
-}
-
-/// Reads the way the program does: a line first, the end tested after it.
-QStringList ReadAll(fw::TextInputStream& stream)
-{
-    QStringList lines;
-    do {
-        lines.append(stream.ReadLine());
-    } while (!stream.Eof());
-    return lines;
-}
 
 /// The code units of @p text in one byte order, without a byte-order mark.
 QByteArray Utf16(std::u16string_view text, bool bigEndian)

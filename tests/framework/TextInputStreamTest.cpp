@@ -1,30 +1,11 @@
 #include "TextInputStream.h"
-
-#include <QBuffer>
+#include "TextStreamSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
-
-std::unique_ptr<fw::TextInputStream> StreamOver(const QByteArray& bytes)
-{
-    auto buffer = std::make_unique<QBuffer>();
-    buffer->setData(bytes);
-    buffer->open(QIODevice::ReadOnly);
-    return std::make_unique<fw::TextInputStream>(std::move(buffer));
-}
-
-/// Reads the way the program does: a line first, the end tested after it.
-QStringList ReadAll(fw::TextInputStream& stream)
-{
-    QStringList lines;
-    do {
-        lines.append(stream.ReadLine());
-    } while (!stream.Eof());
-    return lines;
-}
 
 struct LinesCase {
     const char* name;
