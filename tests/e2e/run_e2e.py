@@ -3,16 +3,15 @@
 
 Usage: run_e2e.py TAMBERLO SOURCE_DIR OUTPUT_DIR
 
-Starts Xvfb on a free display, launches the program, and works it only through the X
-server: xdotool for keys, clicks and window moves, xclip for the clipboard, xwininfo and
-xprop for window geometry and type, and `import` screenshots for what is on the screen.
-Every wait polls with a deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when
+Starts Xvfb on a display no other X server holds, launches the program, and works it only
+through the X server: xdotool for keys, clicks and window moves, xclip for the clipboard,
+xwininfo and xprop for window geometry and type, and `import` screenshots for what is on the
+screen. Every wait polls with a deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when
 a step fails.
 """
 
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
@@ -21,7 +20,8 @@ import tempfile
 import time
 
 TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xclip": "xclip", "xwininfo": "x11-utils",
-         "xprop": "x11-utils", "import": "imagemagick", "convert": "imagemagick"}
+         "xprop": "x11-utils", "xdpyinfo": "x11-utils", "import": "imagemagick",
+         "convert": "imagemagick"}
 
 WAIT = 30.0  # seconds for any one thing to happen; generous for sanitizer builds
 SCREEN = (1280, 1024)
@@ -100,6 +100,30 @@ def is_red(p):
     return p[0] >= 200 and p[1] <= 80 and p[2] <= 80
 
 
+def display_taken(number):
+    """True when a server holds display `number` or has left its lock or socket behind."""
+    return (os.path.exists("/tmp/.X%d-lock" % number) or
+            os.path.exists("/tmp/.X11-unix/X%d" % number))
+
+
+def lock_owner(number):
+    """The process id in the lock file of display `number`, or None."""
+    try:
+        with open("/tmp/.X%d-lock" % number) as lock:
+            return int(lock.read().strip())
+    except (OSError, ValueError):
+        return None
+
+
+def answers(display):
+    """True when an X client can open `display`."""
+    try:
+        return subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=10).returncode == 0
+    except subprocess.TimeoutExpired:
+        return False
+
+
 class Session:
     """One X server, the programs started on it, and what the steps leave behind."""
 
@@ -107,7 +131,8 @@ class Session:
         self.tamberlo = tamberlo
         self.out_dir = out_dir
         self.shots = 0
-        self.processes = []  # every process started, ended by id at cleanup
+        self.xvfb = None
+        self.processes = []  # every program started on the server, ended by id
         self.log = None  # the log of the program launched last
         self.temp = tempfile.mkdtemp(prefix="tamberlo-e2e-")
         self.env = dict(os.environ)
@@ -116,20 +141,30 @@ class Session:
         self.env.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
 
     def start_xvfb(self):
-        """Starts an X server on a display number that it finds free itself."""
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
-             "-nolisten", "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.out_dir, "xvfb.log"), "w"))
-        self.processes.append(xvfb)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            # Xvfb writes the number once it accepts connections.
-            ready = select.select([pipe], [], [], WAIT)[0]
-            number = pipe.readline().strip() if ready else ""
-        check(number.isdigit(), "Xvfb did not start (see xvfb.log)")
-        self.env["DISPLAY"] = ":" + number
+        """Starts an X server on the first display number that no other server holds.
+
+        Not -displayfd: it turns the lock file off, so it takes a display whose server has no
+        abstract socket here (another container's, say) and unlinks that server's socket. On
+        an explicit number Xvfb locks the display, or ends when another server holds it; then
+        the next number is tried. -noreset: a server resets when its last client leaves, and
+        the reset drops clients still connecting, such as a program launched just as the
+        previous program or an xdotool call ended."""
+        log = open(os.path.join(self.out_dir, "xvfb.log"), "w")
+        for number in range(1000):
+            if display_taken(number):
+                continue
+            xvfb = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-noreset", "-screen", "0", "%dx%dx24" % SCREEN,
+                 "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=log)
+            self.xvfb = xvfb
+            wait_for(f"Xvfb on :{number} to accept connections or to end",
+                     lambda: xvfb.poll() is not None or
+                     (lock_owner(number) == xvfb.pid and answers(":%d" % number)))
+            if xvfb.poll() is None:
+                self.env["DISPLAY"] = ":%d" % number
+                return
+            # Another server took this number after it was seen free.
+        raise Failure("no free display number for Xvfb (see xvfb.log)")
 
     @staticmethod
     def stop(processes):
@@ -144,10 +179,13 @@ class Session:
 
     def end_programs(self):
         """Ends what a scenario left running: everything but the X server."""
-        self.stop(self.processes[1:])
+        self.stop(self.processes)
+        self.processes = []
 
     def cleanup(self):
-        self.stop(self.processes)
+        self.end_programs()
+        if self.xvfb:
+            self.stop([self.xvfb])
         shutil.rmtree(self.temp, ignore_errors=True)
 
     # X tools
