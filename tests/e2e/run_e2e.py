@@ -38,6 +38,10 @@ class Failure(Exception):
     pass
 
 
+class StepFailed(Failure):
+    """A step failed and was reported; the rest of its scenario is skipped."""
+
+
 def wait_for(what, probe, timeout=WAIT, interval=0.1):
     """Polls probe() until it gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
@@ -133,7 +137,8 @@ class Session:
         self.shots = 0
         self.xvfb = None
         self.processes = []  # every program started on the server, ended by id
-        self.log = None  # the log of the program launched last
+        self.program = None  # the program launched last
+        self.log = None  # its log
         self.temp = tempfile.mkdtemp(prefix="tamberlo-e2e-")
         self.env = dict(os.environ)
         runtime = os.path.join(self.temp, "runtime")
@@ -166,6 +171,14 @@ class Session:
             # Another server took this number after it was seen free.
         raise Failure("no free display number for Xvfb (see xvfb.log)")
 
+    def check_server(self):
+        """Fails unless our X server runs and accepts connections."""
+        display = self.env["DISPLAY"]
+        status = self.xvfb.poll()
+        check(status is None, f"the X server on {display} has ended with status {status} "
+                              "(see xvfb.log)")
+        check(answers(display), f"the X server on {display} runs but accepts no connection")
+
     @staticmethod
     def stop(processes):
         for process in reversed(processes):
@@ -181,6 +194,7 @@ class Session:
         """Ends what a scenario left running: everything but the X server."""
         self.stop(self.processes)
         self.processes = []
+        self.program = None
 
     def cleanup(self):
         self.end_programs()
@@ -216,7 +230,15 @@ class Session:
         return {self.x("xdotool", "getwindowname", w).strip() for w in found.split()} - {""}
 
     def window(self, title):
-        return wait_for(f'a window titled "{title}"', lambda: self.windows(title))[0]
+        def shown():
+            found = self.windows(title)
+            program = self.program
+            if not found and program and program.poll() is not None:
+                raise Failure(f"the program ended with status {program.returncode} "
+                              f'before a window titled "{title}" showed')
+            return found
+
+        return wait_for(f'a window titled "{title}"', shown)[0]
 
     def geometry(self, window):
         """(x, y, width, height) of a window on the screen."""
@@ -284,12 +306,14 @@ class Session:
     # the program
 
     def launch(self, name, args=(), config=None):
+        self.check_server()
         env = dict(self.env)
         env["XDG_CONFIG_HOME"] = config or tempfile.mkdtemp(dir=self.temp)
         self.log = os.path.join(self.out_dir, name + ".log")
         program = subprocess.Popen([self.tamberlo, *args], env=env,
                                    stdout=open(self.log, "w"), stderr=subprocess.STDOUT)
         self.processes.append(program)
+        self.program = program
         return program
 
     def quits_with_zero(self, program, window):
@@ -514,24 +538,30 @@ def main():
     session = Session(tamberlo, out_dir)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
 
+    def report_failure(name, error):
+        results.append(False)
+        print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
+        if session.log:
+            with open(session.log, errors="replace") as log:
+                print("".join("# | " + line for line in log.readlines()[-15:]), end="")
+
     def step(name, action):
         try:
             action()
         except (Failure, subprocess.SubprocessError, OSError) as error:
-            results.append(False)
-            print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
-            if session.log:
-                with open(session.log, errors="replace") as log:
-                    print("".join("# | " + line for line in log.readlines()[-15:]), end="")
-            raise Failure(name) from error
+            report_failure(name, error)
+            raise StepFailed(name) from error
         results.append(True)
         print(f"ok {len(results)} - {name}", flush=True)
 
     def run_scenario(scenario, *args):
         try:
             scenario(session, step, *args)
-        except Failure:
+        except StepFailed:
             pass  # the rest of this scenario depends on the failed step
+        except (Failure, subprocess.SubprocessError, OSError) as error:
+            # Failed outside its steps, as a launch on a server that is gone.
+            report_failure(f"{scenario.__name__}: before its first step", error)
         finally:
             session.end_programs()
             session.log = None
