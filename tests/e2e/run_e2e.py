@@ -7,7 +7,8 @@ Starts Xvfb on a display no other X server holds, launches the program, and work
 through the X server: xdotool for keys, clicks and window moves, xclip for the clipboard,
 xwininfo and xprop for window geometry and type, and `import` screenshots for what is on the
 screen. Every wait polls with a deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when
-a step fails.
+a step fails. The tools are not installed here: `make test` installs them, and the test fails
+at once, naming each missing tool and its Debian package.
 """
 
 import os
@@ -518,18 +519,16 @@ def dismiss_dialogs(s):
     return s.windows("Tamberlo") and not s.dialogs()
 
 
-def install_missing_tools(source_dir):
-    missing = sorted({package for tool, package in TOOLS.items() if not shutil.which(tool)})
-    if missing:
-        subprocess.run([os.path.join(source_dir, "scripts", "install-deps.sh"), *missing],
-                       check=True)
+def check_tools():
+    missing = [f"{tool} (Debian package {package})" for tool, package in TOOLS.items()
+               if not shutil.which(tool)]
+    check(not missing, "missing " + ", ".join(missing) + "; `make test` installs them")
 
 
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
     tamberlo, source_dir, build_dir = (os.path.abspath(a) for a in sys.argv[1:])
-    install_missing_tools(source_dir)
     out_dir = os.path.join(build_dir, "e2e")
     shutil.rmtree(out_dir, ignore_errors=True)
     os.makedirs(out_dir)
@@ -568,6 +567,7 @@ def main():
 
     examples = os.path.join(source_dir, "examples")
     try:
+        step("the tools that drive the program are installed", check_tools)
         step("start an X server of our own", session.start_xvfb)
         run_scenario(scenario_code_file, os.path.join(examples, "sample-codes.txt"))
         run_scenario(scenario_library, os.path.join(examples, "Wendrix.plist"))
