@@ -3,16 +3,16 @@
 
 Usage: run_e2e.py TAMBERLO SOURCE_DIR OUTPUT_DIR
 
-Starts Xvfb on a free display, launches the program, and works it only through the X
-server: xdotool for keys, clicks and window moves, xclip for the clipboard, xwininfo and
-xprop for window geometry and type, and `import` screenshots for what is on the screen.
-Every wait polls with a deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when
-a step fails.
+Starts Xvfb on a display no other X server holds, launches the program, and works it only
+through the X server: xdotool for keys, clicks and window moves, xclip for the clipboard,
+xwininfo and xprop for window geometry and type, and `import` screenshots for what is on the
+screen. Every wait polls with a deadline. Screenshots and program logs stay in OUTPUT_DIR/e2e when
+a step fails. The tools are not installed here: `make test` installs them, and the test fails
+at once, naming each missing tool and its Debian package.
 """
 
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
@@ -21,7 +21,8 @@ import tempfile
 import time
 
 TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xclip": "xclip", "xwininfo": "x11-utils",
-         "xprop": "x11-utils", "import": "imagemagick", "convert": "imagemagick"}
+         "xprop": "x11-utils", "xdpyinfo": "x11-utils", "import": "imagemagick",
+         "convert": "imagemagick"}
 
 WAIT = 30.0  # seconds for any one thing to happen; generous for sanitizer builds
 SCREEN = (1280, 1024)
@@ -36,6 +37,10 @@ WHITE, BLACK, GREEN = (255, 255, 255), (0, 0, 0), (0, 255, 0)
 
 class Failure(Exception):
     pass
+
+
+class StepFailed(Failure):
+    """A step failed and was reported; the rest of its scenario is skipped."""
 
 
 def wait_for(what, probe, timeout=WAIT, interval=0.1):
@@ -104,6 +109,30 @@ def is_red(p):
     return p[0] >= 200 and p[1] <= 80 and p[2] <= 80
 
 
+def display_taken(number):
+    """True when a server holds display `number` or has left its lock or socket behind."""
+    return (os.path.exists("/tmp/.X%d-lock" % number) or
+            os.path.exists("/tmp/.X11-unix/X%d" % number))
+
+
+def lock_owner(number):
+    """The process id in the lock file of display `number`, or None."""
+    try:
+        with open("/tmp/.X%d-lock" % number) as lock:
+            return int(lock.read().strip())
+    except (OSError, ValueError):
+        return None
+
+
+def answers(display):
+    """True when an X client can open `display`."""
+    try:
+        return subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=10).returncode == 0
+    except subprocess.TimeoutExpired:
+        return False
+
+
 class Session:
     """One X server, the programs started on it, and what the steps leave behind."""
 
@@ -111,8 +140,10 @@ class Session:
         self.tamberlo = tamberlo
         self.out_dir = out_dir
         self.shots = 0
-        self.processes = []  # every process started, ended by id at cleanup
-        self.log = None  # the log of the program launched last
+        self.xvfb = None
+        self.processes = []  # every program started on the server, ended by id
+        self.program = None  # the program launched last
+        self.log = None  # its log
         self.temp = tempfile.mkdtemp(prefix="tamberlo-e2e-")
         self.env = dict(os.environ)
         runtime = os.path.join(self.temp, "runtime")
@@ -120,20 +151,38 @@ class Session:
         self.env.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
 
     def start_xvfb(self):
-        """Starts an X server on a display number that it finds free itself."""
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
-             "-nolisten", "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.out_dir, "xvfb.log"), "w"))
-        self.processes.append(xvfb)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            # Xvfb writes the number once it accepts connections.
-            ready = select.select([pipe], [], [], WAIT)[0]
-            number = pipe.readline().strip() if ready else ""
-        check(number.isdigit(), "Xvfb did not start (see xvfb.log)")
-        self.env["DISPLAY"] = ":" + number
+        """Starts an X server on the first display number that no other server holds.
+
+        Not -displayfd: it turns the lock file off, so it takes a display whose server has no
+        abstract socket here (another container's, say) and unlinks that server's socket. On
+        an explicit number Xvfb locks the display, or ends when another server holds it; then
+        the next number is tried. -noreset: a server resets when its last client leaves, and
+        the reset drops clients still connecting, such as a program launched just as the
+        previous program or an xdotool call ended."""
+        log = open(os.path.join(self.out_dir, "xvfb.log"), "w")
+        for number in range(1000):
+            if display_taken(number):
+                continue
+            xvfb = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-noreset", "-screen", "0", "%dx%dx24" % SCREEN,
+                 "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=log)
+            self.xvfb = xvfb
+            wait_for(f"Xvfb on :{number} to accept connections or to end",
+                     lambda: xvfb.poll() is not None or
+                     (lock_owner(number) == xvfb.pid and answers(":%d" % number)))
+            if xvfb.poll() is None:
+                self.env["DISPLAY"] = ":%d" % number
+                return
+            # Another server took this number after it was seen free.
+        raise Failure("no free display number for Xvfb (see xvfb.log)")
+
+    def check_server(self):
+        """Fails unless our X server runs and accepts connections."""
+        display = self.env["DISPLAY"]
+        status = self.xvfb.poll()
+        check(status is None, f"the X server on {display} has ended with status {status} "
+                              "(see xvfb.log)")
+        check(answers(display), f"the X server on {display} runs but accepts no connection")
 
     @staticmethod
     def stop(processes):
@@ -148,10 +197,14 @@ class Session:
 
     def end_programs(self):
         """Ends what a scenario left running: everything but the X server."""
-        self.stop(self.processes[1:])
+        self.stop(self.processes)
+        self.processes = []
+        self.program = None
 
     def cleanup(self):
-        self.stop(self.processes)
+        self.end_programs()
+        if self.xvfb:
+            self.stop([self.xvfb])
         shutil.rmtree(self.temp, ignore_errors=True)
 
     # X tools
@@ -182,7 +235,15 @@ class Session:
         return {self.x("xdotool", "getwindowname", w).strip() for w in found.split()} - {""}
 
     def window(self, title):
-        return wait_for(f'a window titled "{title}"', lambda: self.windows(title))[0]
+        def shown():
+            found = self.windows(title)
+            program = self.program
+            if not found and program and program.poll() is not None:
+                raise Failure(f"the program ended with status {program.returncode} "
+                              f'before a window titled "{title}" showed')
+            return found
+
+        return wait_for(f'a window titled "{title}"', shown)[0]
 
     def geometry(self, window):
         """(x, y, width, height) of a window on the screen."""
@@ -257,12 +318,14 @@ class Session:
     # the program
 
     def launch(self, name, args=(), config=None):
+        self.check_server()
         env = dict(self.env)
         env["XDG_CONFIG_HOME"] = config or tempfile.mkdtemp(dir=self.temp)
         self.log = os.path.join(self.out_dir, name + ".log")
         program = subprocess.Popen([self.tamberlo, *args], env=env,
                                    stdout=open(self.log, "w"), stderr=subprocess.STDOUT)
         self.processes.append(program)
+        self.program = program
         return program
 
     def quits_with_zero(self, program, window):
@@ -531,18 +594,16 @@ def only_one_message(s, main):
     check(not s.dialogs(), "a second message box came after the first")
 
 
-def install_missing_tools(source_dir):
-    missing = sorted({package for tool, package in TOOLS.items() if not shutil.which(tool)})
-    if missing:
-        subprocess.run([os.path.join(source_dir, "scripts", "install-deps.sh"), *missing],
-                       check=True)
+def check_tools():
+    missing = [f"{tool} (Debian package {package})" for tool, package in TOOLS.items()
+               if not shutil.which(tool)]
+    check(not missing, "missing " + ", ".join(missing) + "; `make test` installs them")
 
 
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
     tamberlo, source_dir, build_dir = (os.path.abspath(a) for a in sys.argv[1:])
-    install_missing_tools(source_dir)
     out_dir = os.path.join(build_dir, "e2e")
     shutil.rmtree(out_dir, ignore_errors=True)
     os.makedirs(out_dir)
@@ -551,34 +612,41 @@ def main():
     session = Session(tamberlo, out_dir)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
 
+    def report_failure(name, error):
+        results.append(False)
+        print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
+        if session.log:
+            with open(session.log, errors="replace") as log:
+                lines = log.readlines()
+            # A sanitizer's report (a leak at exit, say) whole, else the last lines.
+            report = [i for i, line in enumerate(lines) if re.match(r"==\d+==ERROR", line)]
+            shown = lines[report[0]:] if report else lines[-15:]
+            print("".join("# | " + line for line in shown), end="")
+
     def step(name, action):
         try:
             action()
         except (Failure, subprocess.SubprocessError, OSError) as error:
-            results.append(False)
-            print(f"not ok {len(results)} - {name}\n# {error}", flush=True)
-            if session.log:
-                with open(session.log, errors="replace") as log:
-                    lines = log.readlines()
-                # A sanitizer's report (a leak at exit, say) whole, else the last lines.
-                report = [i for i, line in enumerate(lines) if re.match(r"==\d+==ERROR", line)]
-                shown = lines[report[0]:] if report else lines[-15:]
-                print("".join("# | " + line for line in shown), end="")
-            raise Failure(name) from error
+            report_failure(name, error)
+            raise StepFailed(name) from error
         results.append(True)
         print(f"ok {len(results)} - {name}", flush=True)
 
     def run_scenario(scenario, *args):
         try:
             scenario(session, step, *args)
-        except Failure:
+        except StepFailed:
             pass  # the rest of this scenario depends on the failed step
+        except (Failure, subprocess.SubprocessError, OSError) as error:
+            # Failed outside its steps, as a launch on a server that is gone.
+            report_failure(f"{scenario.__name__}: before its first step", error)
         finally:
             session.end_programs()
             session.log = None
 
     examples = os.path.join(source_dir, "examples")
     try:
+        step("the tools that drive the program are installed", check_tools)
         step("start an X server of our own", session.start_xvfb)
         run_scenario(scenario_code_file, os.path.join(examples, "sample-codes.txt"))
         run_scenario(scenario_library, os.path.join(examples, "Wendrix.plist"))
