@@ -15,7 +15,7 @@
 #include "GetOpenFolderItem.h"
 #include "Listbox.h"
 #include "RuntimeException.h"
-#include "SpecialFolder.h"
+#include "UserFolders.h"
 #include "Yield.h"
 
 using namespace Qt::StringLiterals;

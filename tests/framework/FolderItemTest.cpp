@@ -1,6 +1,6 @@
 #include "FolderItem.h"
-#include "SpecialFolder.h"
 #include "TextInputStream.h"
+#include "UserFolders.h"
 
 #include <QDir>
 #include <QFile>

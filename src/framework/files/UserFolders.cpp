@@ -1,4 +1,4 @@
-#include "SpecialFolder.h"
+#include "UserFolders.h"
 
 #include "FolderItem.h"
 
