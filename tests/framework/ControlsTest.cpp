@@ -84,6 +84,16 @@ class RadioWindow : public fw::Window {
     }
 };
 
+/// Counts the row insertions a model announces while it lives.
+struct InsertionCount {
+    explicit InsertionCount(const QAbstractItemModel* model)
+    {
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, &context, [this] { ++count; });
+    }
+    int count = 0;
+    QObject context; // ends the connection with the counter
+};
+
 class ListboxTest : public FrameworkTest {
   protected:
     QListView* view(ListWindow& w) { return w.ContentWidget()->findChild<QListView*>("ListBox1"); }
@@ -166,15 +176,12 @@ TEST_F(ListboxTest, AFullCodeListReachesTheViewOnceAndAHugeRowIsShownShortened)
     auto& w = fw::Instance<ListWindow>();
     fw::Listbox& list = w.List();
     QAbstractItemModel* model = view(w)->model();
-    int insertions = 0;
-    const QObject counting; // ends the connection with the test
-    QObject::connect(model, &QAbstractItemModel::rowsInserted, &counting,
-                     [&insertions] { ++insertions; });
+    const InsertionCount insertions(model);
     for (int i = 0; i < 10001; ++i) {
         list.AddRow(QString::number(3000000 + i));
     }
     QCoreApplication::processEvents();
-    EXPECT_EQ(insertions, 1);
+    EXPECT_EQ(insertions.count, 1);
     EXPECT_EQ(list.RowCount(), 10001);
     EXPECT_EQ(model->rowCount(), 10001);
 
@@ -203,17 +210,14 @@ TEST_F(ListboxTest, RowsAddedTogetherReachTheViewInOneInsertion)
     auto& w = fw::Instance<ListWindow>();
     fw::Listbox& list = w.List();
     QAbstractItemModel* model = view(w)->model();
-    int insertions = 0;
-    const QObject counting; // ends the connection with the test
-    QObject::connect(model, &QAbstractItemModel::rowsInserted, &counting,
-                     [&insertions] { ++insertions; });
+    const InsertionCount insertions(model);
     for (int i = 0; i < 100; ++i) {
         list.AddRow(QString::number(3000000 + i));
     }
     EXPECT_EQ(list.RowCount(), 100);
     EXPECT_EQ(list.Row(99), "3000099");
     QCoreApplication::processEvents();
-    EXPECT_EQ(insertions, 1);
+    EXPECT_EQ(insertions.count, 1);
     EXPECT_EQ(model->rowCount(), 100);
 
     // A row reaches the view at the next turn of the event loop, or at once when selected.
@@ -224,7 +228,7 @@ TEST_F(ListboxTest, RowsAddedTogetherReachTheViewInOneInsertion)
     list.AddRow("5000000");
     list.ListIndex(101);
     EXPECT_EQ(list.Text(), "5000000");
-    EXPECT_EQ(insertions, 3);
+    EXPECT_EQ(insertions.count, 3);
 }
 
 TEST_F(FrameworkTest, RadioButtonsExcludeEachOtherAndActOnlyOnClicks)
